@@ -156,7 +156,11 @@ public:
     float width() const;
     float height() const;
     int colourModel() const;  // 0 gray, 1 three-colour, 2 four-colour
-    const Art* find(ArtId id) const;  // null unless the object is live and in the document
+    // Null unless the object is live: in a layer, or inside a symbol's definition (which
+    // forEach does not visit; symbols() names the definitions' roots).
+    const Art* find(ArtId id) const;
+    // The layer holding the object (a layer is its own); 0 for symbol definitions and dead ids.
+    LayerId layerOf(ArtId id) const;
     const std::vector<ArtId>& layers() const;  // bottom first
     LayerId currentLayer() const;
     Rect bounds(ArtId id) const;  // tight bounds of the curves; (0,0,0,0) for empty art
@@ -165,6 +169,9 @@ public:
     const std::vector<Symbol>& symbols() const;
     const std::vector<PaintServer>& paintServers() const;
     const PathStyle& currentStyle() const;
+    // The paint an object shows: a path's own, else the first path below it (a compound path's
+    // first child, an envelope's source, a group's first path); null when there is none.
+    const PathStyle* pathStyle(ArtId id) const;
     // Every live object in stacking order (bottom first, a container before its children).
     void forEach(const std::function<void(const Art&)>& visit) const;
     // The geometry an object shows: paths and compound paths as they are; envelopes warped;
@@ -177,12 +184,16 @@ public:
     std::vector<ShownPath> shownPaths(ArtId id) const;
 
     // ---- Setting up (not journaled; for import and the command line)
-    void setPage(float width, float height);
-    void setColourModel(int model);
-    void setSwatches(std::vector<Swatch> swatches);
-    void addSwatch(Swatch swatch);
-    void setCurrentStyle(const PathStyle& style);
-    int addPaintServer(PaintServer server);  // its index, for Colour::reference
+    // badParameter (and nothing changed) for a non-finite or non-positive size, a model
+    // outside 0 ... 2, a non-finite channel or an unknown colour kind. Finite channels outside
+    // 0 ... 1 are limited to that range, here and in setStyle.
+    Status setPage(float width, float height);
+    Status setColourModel(int model);
+    Status setSwatches(std::vector<Swatch> swatches);
+    Status addSwatch(Swatch swatch);
+    // Also the paint of graphic style 0, "Default".
+    Status setCurrentStyle(const PathStyle& style);
+    int addPaintServer(PaintServer server);  // its index, for Colour::reference; -1 if refused
 
     // ---- Commands and undo
     void beginCommand();   // opens a command; a command already open stays open
@@ -217,9 +228,16 @@ public:
     Status setWarp(ArtId envelope, const Warp& warp);
     Status setLayerLocked(LayerId layer, bool locked);
     Status setLayerHidden(LayerId layer, bool hidden);
+    Status setLocked(ArtId art, bool locked);  // any object, layers included
+    Status setHidden(ArtId art, bool hidden);
+
+    // Every piece of document content in a canonical text form (ids, tree, paint, layers,
+    // symbols, swatches, styles); equal dumps mean equal documents. For tests and debugging.
+    std::string debugDump() const;
+
+    struct Impl;  // defined and used inside host/document only
 
 private:
-    struct Impl;
     std::unique_ptr<Impl> impl_;
 };
 
