@@ -1,0 +1,13 @@
+// Tessivo's main dialog: six pages of settings beside an always-visible column of OK, Cancel,
+// "Shuffle", "Tumble", "Preview", the preset list and the view zoom box.
+#pragma once
+
+#include "kelvo/sdk/sdk.h"
+
+// The dialog procedure of the modal main dialog; its user data is the EdgeFrameParams record,
+// which every item edits in place. Builds the items, then shows the page kept in the record
+// and draws the first preview. Returns 0.
+KvResult InitEdgeDialog(KvDialog dialog);
+
+// Centre of document view 0 in artwork coordinates; (0, 0) when there is no view.
+KvRealPoint EdgeViewCentre();
