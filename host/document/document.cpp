@@ -81,13 +81,18 @@ std::vector<ArtId>& Document::Impl::siblings(ArtId parent) {
     return parent == 0 ? layers : arts[parent]->children;
 }
 
-std::size_t Document::Impl::indexIn(ArtId parent, ArtId id) {
-    auto& list = siblings(parent);
-    // Searching from the top: new art sits there, so undoing a large creation stays linear.
-    for (std::size_t i = list.size(); i-- > 0;)
-        if (list[i] == id) return i;
+// Searching from both ends at once: art is mostly made, undone and removed near the top or the
+// bottom of its list, so those stay cheap in long lists.
+std::size_t indexOf(const std::vector<ArtId>& list, ArtId id) {
+    for (std::size_t low = 0, high = list.size(); low < high;) {
+        if (list[--high] == id) return high;
+        if (list[low] == id) return low;
+        ++low;
+    }
     return list.size();
 }
+
+std::size_t Document::Impl::indexIn(ArtId parent, ArtId id) { return indexOf(siblings(parent), id); }
 
 void Document::Impl::detach(ArtId id) {
     Art& a = *arts[id];
@@ -151,8 +156,7 @@ Status Document::Impl::resolvePlacement(Placement placement, ArtId reference, Ar
         if (ref->kind == ArtKind::layer || layerOf(reference) == 0) return Status::badParameter;
         if (moving && isAncestor(moving, reference)) return Status::badParameter;
         parent = ref->parent;
-        const auto& list = get(parent)->children;
-        index = static_cast<std::size_t>(std::find(list.begin(), list.end(), reference) - list.begin());
+        index = indexOf(get(parent)->children, reference);
         if (placement == Placement::above) ++index;
         break;
     }
@@ -176,9 +180,7 @@ Status Document::Impl::resolvePlacement(Placement placement, ArtId reference, Ar
     if (!layer || layer->locked || layer->hidden) return Status::locked;
     // A move within the same list: the index counts the list without the moving object.
     if (moving && get(moving)->parent == parent) {
-        const auto& list = get(parent)->children;
-        auto at = static_cast<std::size_t>(std::find(list.begin(), list.end(), moving) - list.begin());
-        if (at < index) --index;
+        if (indexOf(get(parent)->children, moving) < index) --index;
     }
     *outParent = parent;
     *outIndex = index;

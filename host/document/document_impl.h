@@ -117,6 +117,7 @@ private:
     std::array<Point, 4> corners_{};               // (0,0), (1,0), (0,1), (1,1)
 };
 
+std::size_t indexOf(const std::vector<ArtId>& list, ArtId id);  // list.size() when absent
 bool finite(float v);
 bool finite(Point p);
 bool finite(const Segment& s);

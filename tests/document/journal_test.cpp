@@ -20,7 +20,7 @@ public:
         auto layer = [&] { return layers[pick(layers.size())]; };
         auto placement = [&] { return static_cast<Placement>(1 + pick(6)); };
         ArtId out = 0;
-        switch (pick(24)) {
+        switch (pick(27)) {
         case 0: doc_.newArt(static_cast<ArtKind>(1 + pick(3)), placement(), any(), &out); break;
         case 1: doc_.newRect(real(), real(), real(), real(), coin(), &out); break;
         case 2: doc_.newOval(real(), real(), real(), real(), coin(), &out); break;
@@ -74,7 +74,12 @@ public:
                              Warp{static_cast<int>(1 + pick(15)), unit() * 2 - 1, unit() * 2 - 1, unit() * 2 - 1, coin()});
             break;
         }
-        case 23: doc_.dispose(layer()); break;
+        case 23:
+            if (pick(4) == 0) doc_.dispose(layer());
+            break;
+        case 24:
+        case 25: doc_.newArt(static_cast<ArtKind>(1 + pick(3)), Placement::insideOnTop, any(), &out); break;
+        case 26: doc_.duplicate(any(), Placement::insideOnBottom, any(), &out); break;
         }
     }
 
