@@ -1,16 +1,25 @@
-# kelvo_add_plugin(NAME SOURCES...): a plug-in library built from the framework and a filter,
-# exporting PluginMain only, placed with its resource file in the plug-in folder.
+# kelvo_add_plugin(NAME [RESOURCE file] [DIRECTORY dir] SOURCES...): a plug-in library built
+# from the framework and a filter, exporting PluginMain only, placed with its resource file in
+# the plug-in folder (build/plugins unless DIRECTORY says otherwise).
 function(kelvo_add_plugin name)
-  add_library(${name} MODULE ${ARGN})
+  cmake_parse_arguments(PLUGIN "" "RESOURCE;DIRECTORY" "" ${ARGN})
+  if(NOT PLUGIN_RESOURCE)
+    set(PLUGIN_RESOURCE ${CMAKE_SOURCE_DIR}/resources/${name}.json)
+  endif()
+  if(NOT PLUGIN_DIRECTORY)
+    set(PLUGIN_DIRECTORY ${KELVO_PLUGIN_DIR})
+  endif()
+  add_library(${name} MODULE ${PLUGIN_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE kelvo_framework)
   set_target_properties(${name} PROPERTIES
     PREFIX ""
-    LIBRARY_OUTPUT_DIRECTORY ${KELVO_PLUGIN_DIR}
+    SUFFIX ".so"
+    LIBRARY_OUTPUT_DIRECTORY ${PLUGIN_DIRECTORY}
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
   target_link_options(${name} PRIVATE
     -Wl,--version-script=${CMAKE_SOURCE_DIR}/framework/exports.map -Wl,--no-undefined)
-  set(resource ${CMAKE_SOURCE_DIR}/resources/${name}.json)
+  set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/framework/exports.map)
   add_custom_command(TARGET ${name} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${resource} ${KELVO_PLUGIN_DIR}/${name}.json)
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PLUGIN_RESOURCE} ${PLUGIN_DIRECTORY}/${name}.json)
 endfunction()

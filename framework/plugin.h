@@ -156,10 +156,3 @@ bool BeginGeneratorRun(Record& record, KvResult* result) {
 
 // The item notifier that only passes the notification on to the toolkit.
 void PassNotification(KvItem item, KvNotifier notifier);
-
-// Error propagation inside the plug-ins.
-#define KV_PROPAGATE(expr)                          \
-    do {                                            \
-        KvResult kvResult_ = (expr);                \
-        if (kvResult_ != kResultOk) return kvResult_; \
-    } while (0)

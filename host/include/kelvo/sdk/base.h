@@ -21,22 +21,27 @@ extern "C" {
 
 typedef int32_t KvResult;
 
-enum {
-    kResultOk = 0,
-    kResultCancelled = KV_FOURCC('S', 'T', 'O', 'P'),    /* the user cancelled; never shown */
-    kResultSilent = KV_FOURCC('S', '!', 'F', 'd'),       /* failure already dealt with; never shown */
-    kResultNoMemory = KV_FOURCC('!', 'M', 'E', 'M'),     /* no parameter block */
-    kResultBadSelection = KV_FOURCC('!', 's', 'e', 'l'), /* the selection does not fit the command */
-    /* Host failures. */
-    kResultBadParameter = KV_FOURCC('P', 'A', 'R', 'M'), /* null pointer, value out of range, non-finite number */
-    kResultBadHandle = KV_FOURCC('H', 'N', 'D', 'L'),    /* stale, foreign or null handle */
-    kResultSuiteMissing = KV_FOURCC('S', 'U', 'I', 'T'), /* no suite of that name and version */
-    kResultNotAcquired = KV_FOURCC('N', 'A', 'C', 'Q'),  /* release of a suite that is not acquired */
-    kResultLayerLocked = KV_FOURCC('S', 'E', 'G', 'M'),  /* the target layer is locked or hidden */
-    kResultTooManyPoints = KV_FOURCC('N', 'E', 'S', 'S'),/* a path would exceed the segment limit */
-    kResultOutOfMemory = -108,                           /* the host ran out of memory */
-    kResultFailure = KV_FOURCC('F', 'A', 'I', 'L')       /* any other host failure */
-};
+/* Returns from the calling function with the result of `expr` when it is not kResultOk. */
+#define KV_PROPAGATE(expr)                              \
+    do {                                                \
+        KvResult kvPropagated_ = (expr);                \
+        if (kvPropagated_ != kResultOk) return kvPropagated_; \
+    } while (0)
+
+#define kResultOk ((KvResult)(0))
+#define kResultCancelled ((KvResult)(KV_FOURCC('S', 'T', 'O', 'P')))    /* the user cancelled; never shown */
+#define kResultSilent ((KvResult)(KV_FOURCC('S', '!', 'F', 'd')))       /* failure already dealt with; never shown */
+#define kResultNoMemory ((KvResult)(KV_FOURCC('!', 'M', 'E', 'M')))     /* no parameter block */
+#define kResultBadSelection ((KvResult)(KV_FOURCC('!', 's', 'e', 'l'))) /* the selection does not fit the command */
+/* Host failures. */
+#define kResultBadParameter ((KvResult)(KV_FOURCC('P', 'A', 'R', 'M'))) /* null pointer, value out of range, non-finite number */
+#define kResultBadHandle ((KvResult)(KV_FOURCC('H', 'N', 'D', 'L')))    /* stale, foreign or null handle */
+#define kResultSuiteMissing ((KvResult)(KV_FOURCC('S', 'U', 'I', 'T'))) /* no suite of that name and version */
+#define kResultNotAcquired ((KvResult)(KV_FOURCC('N', 'A', 'C', 'Q')))  /* release of a suite that is not acquired */
+#define kResultLayerLocked ((KvResult)(KV_FOURCC('S', 'E', 'G', 'M')))  /* the target layer is locked or hidden */
+#define kResultTooManyPoints ((KvResult)(KV_FOURCC('N', 'E', 'S', 'S')))/* a path would exceed the segment limit */
+#define kResultOutOfMemory ((KvResult)(-108))                           /* the host ran out of memory */
+#define kResultFailure ((KvResult)(KV_FOURCC('F', 'A', 'I', 'L')))       /* any other host failure */
 
 typedef struct KvPluginRefOpaque* KvPluginRef;
 typedef struct KvArtOpaque* KvArtHandle;
