@@ -44,6 +44,13 @@ enum class ArtKind : int {
     layer = 12
 };
 
+// Where new, duplicated or moved art goes. aboveAll / belowAll: top / bottom of the current layer
+// (the reference is ignored). above / below: directly above / below the reference, in its
+// parent. insideOnTop / insideOnBottom: last / first child of the reference container (group,
+// compound path or layer; a null reference means the current layer). A compound path takes
+// paths only, an envelope takes nothing. Status::locked when the receiving layer is locked or
+// hidden; badParameter when the reference is a layer (above/below), lies in a symbol definition,
+// or is the moving object or inside it.
 enum class Placement : int { above = 1, below = 2, insideOnTop = 3, insideOnBottom = 4, aboveAll = 5, belowAll = 6 };
 
 enum ColourKind : int { kGray = 0, kFour = 1, kPattern = 2, kGradient = 3, kSpot = 4, kThree = 5, kNone = 6 };
@@ -163,7 +170,10 @@ public:
     LayerId layerOf(ArtId id) const;
     const std::vector<ArtId>& layers() const;  // bottom first
     LayerId currentLayer() const;
-    Rect bounds(ArtId id) const;  // tight bounds of the curves; (0,0,0,0) for empty art
+    // Tight bounds of the curves, without stroke width; (0,0,0,0) for empty art and dead ids.
+    // Containers: the union of their non-empty children; envelopes and symbol instances: what
+    // they show.
+    Rect bounds(ArtId id) const;
     const std::vector<Swatch>& swatches() const;
     const std::vector<GraphicStyle>& graphicStyles() const;
     const std::vector<Symbol>& symbols() const;
@@ -175,7 +185,13 @@ public:
     // Every live object in stacking order (bottom first, a container before its children).
     void forEach(const std::function<void(const Art&)>& visit) const;
     // The geometry an object shows: paths and compound paths as they are; envelopes warped;
-    // symbol instances placed. Each entry is one path with the paint it shows.
+    // symbol instances placed. Each entry is one path with the paint it shows. Hidden objects
+    // show nothing; guides are included (art->guide says so). An envelope maps its source from
+    // the source's bounds box: by its warp when it has one (onto the warped box), else onto its
+    // shape: an oval (four curved segments with anchors on the middles of its box's sides) as
+    // the box onto the ellipse, any other four-segment shape as a Coons patch whose sides are
+    // its segments (a rectangle: bilinear between its corners), other shapes onto their box.
+    // Each cubic of the source is cut in four before mapping.
     struct ShownPath {
         const Art* art;  // the path whose paint and flags apply
         std::vector<Segment> segments;
@@ -203,6 +219,22 @@ public:
     std::size_t journalSize() const;
 
     // ---- Changes (journaled while a command is open)
+    // Ids are checked first (badHandle: dead, never made, or the wrong kind), then numbers
+    // (badParameter: non-finite coordinates, widths, channels, matrices, opacity, or out of
+    // range). Out-parameters are 0 (or -1 for symbols) on failure.
+    //
+    // newArt: kinds path, group and compound only; a new path is empty, open, in the current
+    // style. dispose: any object in a layer, or a layer while another one remains (a current
+    // layer hands over to the layer below it, else above). duplicate: a deep copy with new ids.
+    // setStyle: every path at or below the object (symbol instances: badHandle).
+    // applyGraphicStyle: paint flags, colours and width on every path below, opacity on the
+    // object itself. transform: widths scale by |lineScale|; symbol instances change placement,
+    // envelopes their shape and their source. insertLayer: above, below, aboveAll, belowAll
+    // relative to the reference layer; its title is "Layer N" with N counting every layer made.
+    // newSymbolFromArt: not for layers or the paths of a compound path; the instance loses its
+    // children and geometry (kept for undo). makeEnvelope: the source takes its place; the shape
+    // must be a path with segments outside the source. setWarp: style 1 ... 15, bend and
+    // distortions in -1 ... 1.
     Status newArt(ArtKind kind, Placement placement, ArtId reference, ArtId* outId);
     Status dispose(ArtId id);
     Status duplicate(ArtId id, Placement placement, ArtId reference, ArtId* outId);
@@ -245,7 +277,11 @@ private:
 // colour kinds match, else the nearer style's colour; flags from the nearer style.
 PathStyle interpolate(const PathStyle& first, const PathStyle& second, float t);
 
-// The warp of style 1 ... 15 applied to a point of the unit square (0 ... 1 on both axes).
+// The warp of style 1 ... 15 applied to a point of the unit square (0 ... 1 on both axes):
+// 1 arc, 2 lower arc, 3 upper arc, 4 arch, 5 bulge, 6 lower shell, 7 upper shell, 8 flag,
+// 9 wave, 10 fish, 11 rise, 12 fisheye, 13 inflate, 14 squeeze, 15 twist. Bend 0 with no
+// distortion is the identity; horizontalAxis false bends along y instead. The distortions taper
+// the result like a perspective. Values are limited to -1 ... 1; results stay finite.
 Point warpUnitPoint(const Warp& warp, Point p);
 
 }  // namespace kelvo::doc
