@@ -188,6 +188,14 @@ TEST(Layers, InsertPlacementTitlesAndCurrent) {
     EXPECT_EQ(out, 0u);
     EXPECT_EQ(doc.insertLayer(path, Placement::above, &out), Status::badHandle);
     EXPECT_EQ(doc.setCurrentLayer(path), Status::badHandle);
+    // Disposing the current layer hands over to the one below it (the bottom one: above it).
+    ASSERT_EQ(doc.dispose(middle), Status::ok);
+    EXPECT_EQ(doc.find(path), nullptr);
+    EXPECT_EQ(doc.currentLayer(), first);
+    ASSERT_EQ(doc.setCurrentLayer(bottom), Status::ok);
+    ASSERT_EQ(doc.dispose(bottom), Status::ok);
+    EXPECT_EQ(doc.currentLayer(), first);
+    EXPECT_EQ(doc.layers(), (std::vector<LayerId>{first, top}));
 }
 
 TEST(Layers, LockedOrHiddenCurrentLayerRefusesNewArt) {

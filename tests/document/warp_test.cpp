@@ -154,6 +154,27 @@ TEST_F(EnvelopeFixture, WarpReplacesTheMappingAndFollowsTheBoundsBox) {
     }
 }
 
+TEST(Envelope, FlatWarpShowsCurvesWhereTheyAre) {
+    // Cutting each cubic in four must keep the outline: a circle stays a circle.
+    Document doc;
+    ArtId circle = 0, shape = 0, envelope = 0;
+    ASSERT_EQ(doc.newOval(-40, -40, 40, 40, false, &circle), Status::ok);
+    ASSERT_EQ(doc.newRect(0, 0, 1, 1, false, &shape), Status::ok);
+    ASSERT_EQ(doc.makeEnvelope(circle, shape, &envelope), Status::ok);
+    ASSERT_EQ(doc.setWarp(envelope, Warp{7, 0, 0, 0, true}), Status::ok);
+    auto shown = doc.shownPaths(envelope);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].closed);
+    EXPECT_EQ(shown[0].art, doc.find(circle));
+    ASSERT_EQ(shown[0].segments.size(), 16u);
+    for (const Segment& s : shown[0].segments) EXPECT_NEAR(std::hypot(s.anchor.x, s.anchor.y), 40, 0.02);
+    Rect b = doc.bounds(envelope);
+    EXPECT_NEAR(b.left, -40, 1e-3);
+    EXPECT_NEAR(b.top, 40, 1e-3);
+    EXPECT_NEAR(b.right, 40, 1e-3);
+    EXPECT_NEAR(b.bottom, -40, 1e-3);
+}
+
 TEST_F(EnvelopeFixture, RefusesImpossibleEnvelopes) {
     ArtId group = 0, out = 9;
     ASSERT_EQ(doc.newArt(ArtKind::group, Placement::aboveAll, 0, &group), Status::ok);
