@@ -397,7 +397,7 @@ void OnEdgePreset(KvItem item, KvNotifier notifier) {
     EdgeFrameParams* record = recordOf(dialog);
     if (record == nullptr) return;
     const int32_t index = readList(dialog, kItemPresets, record->presetIndex);
-    ApplyEdgePreset(*record, index, EdgeViewCentre());
+    ApplyEdgePreset(*record, index, edgeViewCentre());
     showFields(dialog, *record);
     RefreshEdgePage(dialog, *record);
 }
@@ -451,9 +451,9 @@ void pickValue(KvDialog dialog, EdgeFrameParams& record, int32_t button, float x
     case 151: setReal(record.teethGap[0], x * kSixth, 8); break;
     case 152: setReal(record.teethSlant[0], x * kSixth - 30.0f, 12); break;
     case 153: setReal(record.teethBase[0], x * kSixth, 16); break;
-    case 154: setInt(record.teethCount[0], TruncToInt(x) / 10, 24); break;
-    case 155: setInt(record.skipCount, TruncToInt(x) / 20, 20); break;
-    case 156: setInt(record.createCount, TruncToInt(x) / 20, 21); break;
+    case 154: setInt(record.teethCount[0], truncToInt(x) / 10, 24); break;
+    case 155: setInt(record.skipCount, truncToInt(x) / 20, 20); break;
+    case 156: setInt(record.createCount, truncToInt(x) / 20, 21); break;
     default: break;
     }
 }
@@ -542,7 +542,7 @@ void createItems(KvDialog dialog, EdgeFrameParams& record) {
 
 }  // namespace
 
-KvRealPoint EdgeViewCentre() {
+KvRealPoint edgeViewCentre() {
     KvViewHandle view = nullptr;
     KvRealPoint centre{0.0f, 0.0f};
     if (sView->getNthView(0, &view) != kResultOk || sView->getViewCenter(view, &centre) != kResultOk) {

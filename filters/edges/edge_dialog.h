@@ -2,7 +2,7 @@
 // "Shuffle", "Tumble", "Preview", the preset list and the view zoom box.
 #pragma once
 
-#include "kelvo/sdk/sdk.h"
+#include "kelvo/sdk/base.h"
 
 // The dialog procedure of the modal main dialog; its user data is the EdgeFrameParams record,
 // which every item edits in place. Builds the items, then shows the page kept in the record
@@ -10,4 +10,4 @@
 KvResult InitEdgeDialog(KvDialog dialog);
 
 // Centre of document view 0 in artwork coordinates; (0, 0) when there is no view.
-KvRealPoint EdgeViewCentre();
+KvRealPoint edgeViewCentre();

@@ -17,8 +17,8 @@ namespace {
 KvResult appendOutline(KvArtHandle path, const std::vector<KvRealPoint>& points, int16_t* added) {
     *added = 0;
     for (const KvRealPoint& point : points) {
-        if (!IsFinitePoint(point)) continue;
-        const KvPathSegment segment = StraightSegment(point);
+        if (!isFinitePoint(point)) continue;
+        const KvPathSegment segment = straightSegment(point);
         KV_PROPAGATE(sPath->setPathSegments(path, *added, 1, &segment));  // index == count appends
         ++*added;
     }
@@ -29,13 +29,13 @@ KvResult appendOutline(KvArtHandle path, const std::vector<KvRealPoint>& points,
 // points; its direction points keep their offsets from it.
 KvResult distortRadially(KvArtHandle path) {
     KvRealPoint centre{};
-    KV_PROPAGATE(BoundsCentre(path, &centre));
-    return EditEachSegment(path, [&](KvPathSegment& s) {
+    KV_PROPAGATE(boundsCentre(path, &centre));
+    return editEachSegment(path, [&](KvPathSegment& s) {
         const KvRealPoint inOffset{s.in.x - s.anchor.x, s.in.y - s.anchor.y};
         const KvRealPoint outOffset{s.out.x - s.anchor.x, s.out.y - s.anchor.y};
         const float distance = sMath->pointDistance(&centre, &s.anchor);
         const float angle = sMath->pointAngle(&centre, &s.anchor);
-        const float reach = distance + 50.0f * DrawRandom();
+        const float reach = distance + 50.0f * drawRandom();
         s.anchor = {centre.x + reach * sMath->cosine(angle), centre.y + reach * sMath->sine(angle)};
         s.in = {s.anchor.x + inOffset.x, s.anchor.y + inOffset.y};
         s.out = {s.anchor.x + outOffset.x, s.anchor.y + outOffset.y};
@@ -45,15 +45,15 @@ KvResult distortRadially(KvArtHandle path) {
 // "Center anchor": every anchor onto the centre of the bounds; direction points stay.
 KvResult centreAnchors(KvArtHandle path) {
     KvRealPoint centre{};
-    KV_PROPAGATE(BoundsCentre(path, &centre));
-    return EditEachSegment(path, [&](KvPathSegment& s) { s.anchor = centre; });
+    KV_PROPAGATE(boundsCentre(path, &centre));
+    return editEachSegment(path, [&](KvPathSegment& s) { s.anchor = centre; });
 }
 
 // "Center direction": every direction point onto the centre of the bounds.
 KvResult centreDirectionPoints(KvArtHandle path) {
     KvRealPoint centre{};
-    KV_PROPAGATE(BoundsCentre(path, &centre));
-    return EditEachSegment(path, [&](KvPathSegment& s) {
+    KV_PROPAGATE(boundsCentre(path, &centre));
+    return editEachSegment(path, [&](KvPathSegment& s) {
         s.in = centre;
         s.out = centre;
     });
@@ -66,7 +66,7 @@ KvResult interpolateToward(KvArtHandle path, KvRealPoint centre, float anchorAmo
         const KvRealPoint from = point;
         sMath->pointInterpolate(&centre, &from, amount, &point);
     };
-    return EditEachSegment(path, [&](KvPathSegment& s) {
+    return editEachSegment(path, [&](KvPathSegment& s) {
         toward(s.anchor, anchorAmount);
         toward(s.in, handleAmount);
         toward(s.out, handleAmount);
@@ -78,16 +78,16 @@ KvResult interpolateToward(KvArtHandle path, KvRealPoint centre, float anchorAmo
 KvResult warpFrame(KvArtHandle path) {
     KvRealRect bounds{};
     KV_PROPAGATE(sArt->getArtBounds(path, &bounds));
-    const KvRealPoint centre = RectCentre(bounds);
-    const float width = DrawRandom() * (bounds.right - bounds.left);
-    const float height = DrawRandom() * (bounds.top - bounds.bottom);
+    const KvRealPoint centre = rectCentre(bounds);
+    const float width = drawRandom() * (bounds.right - bounds.left);
+    const float height = drawRandom() * (bounds.top - bounds.bottom);
 
     // The shape operations' results are not failures of the run; a frame for which the host
     // made no shape simply stays unwarped.
     KvArtHandle shape = nullptr;
-    if (DrawRandom() <= 0.5f) {
+    if (drawRandom() <= 0.5f) {
         sArt->duplicateArt(path, kPlaceAboveAll, path, &shape);
-    } else if (DrawRandom() <= 0.5f) {
+    } else if (drawRandom() <= 0.5f) {
         sShape->newCenteredRect(centre.x, centre.y, width, height, 0, &shape);
     } else {
         sShape->newCenteredOval(centre.x, centre.y, width, height, 0, &shape);
@@ -99,12 +99,12 @@ KvResult warpFrame(KvArtHandle path) {
     KvArtHandle envelope = nullptr;
     KV_PROPAGATE(sEnvelope->makeEnvelope(frames, 1, shape, &options, &envelope));
 
-    const int32_t style = TruncToInt(18.0f * DrawRandom());
+    const int32_t style = truncToInt(18.0f * drawRandom());
     if (style < kWarpArc || style > kWarpTwist) return kResultOk;  // 0, 16 and 17: no warp
-    const float bend = DrawSignedUnit();
-    const float horizontalDistortion = DrawSignedUnit();
-    const float verticalDistortion = DrawSignedUnit();
-    const int32_t horizontal = DrawRandom() > 0.5f ? 1 : 0;
+    const float bend = drawSignedUnit();
+    const float horizontalDistortion = drawSignedUnit();
+    const float verticalDistortion = drawSignedUnit();
+    const int32_t horizontal = drawRandom() > 0.5f ? 1 : 0;
     return sEnvelope->setEnvelopeWarp(envelope, style, bend, horizontalDistortion, verticalDistortion, horizontal);
 }
 
@@ -137,7 +137,7 @@ KvResult buildFrames(const EdgeFrameParams& record) {
     sDocument->getDocumentSize(&documentSize);
     const EdgePaintContext paint{std::max(sSwatch->countSwatches(nullptr), 0),
                                  sMath->divide(record.sketchWeight, 10.0f)};
-    EdgeWorkingValues values = CopyEdgeWorkingValues(record);
+    EdgeWorkingValues values = copyEdgeWorkingValues(record);
 
     if (record.newLayer) {
         KvLayerHandle layer = nullptr;
@@ -151,21 +151,21 @@ KvResult buildFrames(const EdgeFrameParams& record) {
     KvRealPoint current{record.startX, record.startY};
     FrameOutline outline;
     for (int32_t frame = 0; frame < frameCount; ++frame) {
-        if (record.randomFrame) RandomizeEdgeFrame(values, record, DrawRandom);
-        if (record.linkSides) LinkEdgeSides(values.sides);
-        const ToothPattern pattern = MakeToothPattern(record.applyPattern, values.skipCount, values.createCount,
-                                                      record.randomStructure != 0, DrawRandom);
+        if (record.randomFrame) randomizeEdgeFrame(values, record, drawRandom);
+        if (record.linkSides) linkEdgeSides(values.sides);
+        const ToothPattern pattern = makeToothPattern(record.applyPattern, values.skipCount, values.createCount,
+                                                      record.randomStructure != 0, drawRandom);
 
         KvArtHandle path = nullptr;
         KV_PROPAGATE(sArt->newArt(kArtKindPath, kPlaceAboveAll, nullptr, &path));
         if (record.randomStart) {
-            const float x = DrawRandom() * documentSize.x;
-            const float y = DrawRandom() * documentSize.y;
+            const float x = drawRandom() * documentSize.x;
+            const float y = drawRandom() * documentSize.y;
             current = {x, y};
         }
 
         // Frames without "Start [R]" are chained: each starts where the last one ended.
-        WalkEdgeFrame(values.sides, pattern, walk, current, DrawRandom, outline);
+        walkEdgeFrame(values.sides, pattern, walk, current, drawRandom, outline);
         current = outline.end;
         int16_t segmentCount = 0;
         KV_PROPAGATE(appendOutline(path, outline.points, &segmentCount));

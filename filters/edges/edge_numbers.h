@@ -8,7 +8,7 @@
 #include "kelvo/sdk/base.h"
 
 // trunc(): cuts toward zero, saturating at the int32 range; NaN gives 0.
-inline int32_t TruncToInt(float value) {
+inline int32_t truncToInt(float value) {
     if (std::isnan(value)) return 0;
     if (value >= 2147483520.0f) return INT32_MAX;  // the largest float below 2^31
     if (value <= -2147483648.0f) return INT32_MIN;
@@ -16,12 +16,12 @@ inline int32_t TruncToInt(float value) {
 }
 
 // Limits a colour channel or an opacity to 0 ... 1; NaN gives 0.
-inline float ClampUnit(float value) {
+inline float clampUnit(float value) {
     if (!(value > 0.0f)) return 0.0f;
     return value < 1.0f ? value : 1.0f;
 }
 
-inline bool IsFinitePoint(KvRealPoint point) { return std::isfinite(point.x) && std::isfinite(point.y); }
+inline bool isFinitePoint(KvRealPoint point) { return std::isfinite(point.x) && std::isfinite(point.y); }
 
 // +1 or -1 from one draw: + when the draw is at most 0.5.
-inline float SignFromDraw(float draw) { return draw <= 0.5f ? 1.0f : -1.0f; }
+inline float signFromDraw(float draw) { return draw <= 0.5f ? 1.0f : -1.0f; }

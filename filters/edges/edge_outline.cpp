@@ -5,7 +5,7 @@
 
 #include "edge_numbers.h"
 
-EdgeWorkingValues CopyEdgeWorkingValues(const EdgeFrameParams& record) {
+EdgeWorkingValues copyEdgeWorkingValues(const EdgeFrameParams& record) {
     EdgeWorkingValues values{};
     for (int side = 0; side < kEdgeSideCount; ++side) {
         values.sides.teethCount[side] = record.teethCount[side];
@@ -23,7 +23,7 @@ EdgeWorkingValues CopyEdgeWorkingValues(const EdgeFrameParams& record) {
     return values;
 }
 
-void RandomizeEdgeFrame(EdgeWorkingValues& values, const EdgeFrameParams& record, EdgeRandomDraw draw) {
+void randomizeEdgeFrame(EdgeWorkingValues& values, const EdgeFrameParams& record, EdgeRandomDraw draw) {
     EdgeSides& sides = values.sides;
     for (int side = 0; side < kEdgeSideCount; ++side) sides.teethCount[side] = record.teethCount[side];
     values.skipCount = record.skipCount;
@@ -39,7 +39,7 @@ void RandomizeEdgeFrame(EdgeWorkingValues& values, const EdgeFrameParams& record
     values.interp2Handle = draw() * (record.interp2HandlePct / 100.0f);
 }
 
-void LinkEdgeSides(EdgeSides& sides) {
+void linkEdgeSides(EdgeSides& sides) {
     for (int side = 1; side < kEdgeSideCount; ++side) {
         sides.teethCount[side] = sides.teethCount[0];
         sides.height[side] = sides.height[0];
@@ -49,7 +49,7 @@ void LinkEdgeSides(EdgeSides& sides) {
     }
 }
 
-ToothPattern MakeToothPattern(int32_t applyPattern, int32_t skipCount, int32_t createCount, bool randomStructure,
+ToothPattern makeToothPattern(int32_t applyPattern, int32_t skipCount, int32_t createCount, bool randomStructure,
                               EdgeRandomDraw draw) {
     ToothPattern pattern{createCount, skipCount, 1, 0};  // 0 " Teeth apply pattern": runs on the base
     if (applyPattern == 1) {                             // " Top": runs on the tips
@@ -58,10 +58,10 @@ ToothPattern MakeToothPattern(int32_t applyPattern, int32_t skipCount, int32_t c
         pattern = {createCount, skipCount, createCount, skipCount};
     }
     if (randomStructure) {
-        pattern.baseSkip = TruncToInt(draw() * static_cast<float>(pattern.baseSkip));
-        pattern.tipSkip = TruncToInt(draw() * static_cast<float>(pattern.tipSkip));
-        pattern.baseRun = TruncToInt(draw() * static_cast<float>(pattern.baseRun));
-        pattern.tipRun = TruncToInt(draw() * static_cast<float>(pattern.tipRun));
+        pattern.baseSkip = truncToInt(draw() * static_cast<float>(pattern.baseSkip));
+        pattern.tipSkip = truncToInt(draw() * static_cast<float>(pattern.tipSkip));
+        pattern.baseRun = truncToInt(draw() * static_cast<float>(pattern.baseRun));
+        pattern.tipRun = truncToInt(draw() * static_cast<float>(pattern.tipRun));
     }
     // A negative skip would leave every later step skipped, and a run below 1 would never
     // reach its end: either way a side could not end.
@@ -72,7 +72,7 @@ ToothPattern MakeToothPattern(int32_t applyPattern, int32_t skipCount, int32_t c
     return pattern;
 }
 
-float SlantForSide(float slant, int side, int32_t slantOption, EdgeRandomDraw draw) {
+float slantForSide(float slant, int side, int32_t slantOption, EdgeRandomDraw draw) {
     switch (slantOption) {
     case 1: return (side == 3 || side == 4) ? -slant : slant;        // " Slant 2"
     case 2: return (side == 2 || side == 3) ? -slant : slant;        // " Slant 3"
@@ -121,8 +121,8 @@ SideWalk prepareSide(const EdgeSides& sides, int side, const EdgeWalkOptions& op
     SideWalk s{};
     s.side = side;
     s.teeth = sides.teethCount[i];
-    if (options.randomTeeth) s.teeth = std::max(TruncToInt(draw() * static_cast<float>(s.teeth)), 2);
-    s.slant = SlantForSide(sides.slant[i], side, options.slantOption, draw);
+    if (options.randomTeeth) s.teeth = std::max(truncToInt(draw() * static_cast<float>(s.teeth)), 2);
+    s.slant = slantForSide(sides.slant[i], side, options.slantOption, draw);
     s.gap = sides.gap[i];
     s.base = sides.base[i];
     s.top = options.addBaseToHeight ? sides.height[i] + sides.base[i] : sides.height[i];
@@ -185,7 +185,7 @@ void walkSide(const SideWalk& s, const ToothPattern& pattern, bool randomCreate,
 
 }  // namespace
 
-void WalkEdgeFrame(const EdgeSides& sides, const ToothPattern& pattern, const EdgeWalkOptions& options,
+void walkEdgeFrame(const EdgeSides& sides, const ToothPattern& pattern, const EdgeWalkOptions& options,
                    KvRealPoint start, EdgeRandomDraw draw, FrameOutline& outline) {
     outline.points.clear();
     KvRealPoint current = start;

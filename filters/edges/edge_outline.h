@@ -32,15 +32,15 @@ struct EdgeWorkingValues {
     int32_t skipCount, createCount;
 };
 
-EdgeWorkingValues CopyEdgeWorkingValues(const EdgeFrameParams& record);
+EdgeWorkingValues copyEdgeWorkingValues(const EdgeFrameParams& record);
 
 // "Edge [R]": counts back from the record, every height, gap, slant, base and interpolation
 // amount r times its record value. Draws: heights 1-4, gaps 1-4, slants 1-4, bases 1-4,
 // Interpolate1 anchor and direction, Interpolate2 anchor and direction.
-void RandomizeEdgeFrame(EdgeWorkingValues& values, const EdgeFrameParams& record, EdgeRandomDraw draw);
+void randomizeEdgeFrame(EdgeWorkingValues& values, const EdgeFrameParams& record, EdgeRandomDraw draw);
 
 // "Link edges": sides 2 to 4 take side 1's count, height, gap, slant and base.
-void LinkEdgeSides(EdgeSides& sides);
+void linkEdgeSides(EdgeSides& sides);
 
 // How many base and tip points are made in a row (run) and then left out (skip).
 struct ToothPattern {
@@ -52,13 +52,13 @@ struct ToothPattern {
 // values as 0), with "Structure [R]" scaling base skip, tip skip, base run and tip run by one
 // draw each in that order. Skips come out at least 0 and runs at least 1, whatever the record
 // holds, so that every side can end.
-ToothPattern MakeToothPattern(int32_t applyPattern, int32_t skipCount, int32_t createCount, bool randomStructure,
+ToothPattern makeToothPattern(int32_t applyPattern, int32_t skipCount, int32_t createCount, bool randomStructure,
                               EdgeRandomDraw draw);
 
 // The slant of `side` (1 to 4) under `slantOption` (0 to 8; other values leave it unchanged).
 // " Slant 7" takes one draw. The working slant itself is never changed: the options would
 // otherwise compound from frame to frame.
-float SlantForSide(float slant, int side, int32_t slantOption, EdgeRandomDraw draw);
+float slantForSide(float slant, int side, int32_t slantOption, EdgeRandomDraw draw);
 
 struct EdgeWalkOptions {
     int32_t slantOption;
@@ -75,5 +75,5 @@ struct FrameOutline {
 // Walks sides 1 to 4 from `start`. Per side the draws are: teeth count, slant, then one draw
 // per point for "Create [R]". After each side the current point is the last point computed on
 // it, added or not. `outline.points` is cleared first; its capacity is reused.
-void WalkEdgeFrame(const EdgeSides& sides, const ToothPattern& pattern, const EdgeWalkOptions& options,
+void walkEdgeFrame(const EdgeSides& sides, const ToothPattern& pattern, const EdgeWalkOptions& options,
                    KvRealPoint start, EdgeRandomDraw draw, FrameOutline& outline);

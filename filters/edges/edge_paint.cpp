@@ -38,10 +38,10 @@ void setWhite(KvColour& colour) {
 // One draw per changed channel: gray, or the first three channels (four-colour black stays).
 void setRandomColour(KvColour& colour) {
     switch (colour.kind) {
-    case kColourGray: colour.channel[0] = DrawRandom(); break;
+    case kColourGray: colour.channel[0] = drawRandom(); break;
     case kColourFour:
     case kColourThree:
-        for (int i = 0; i < 3; ++i) colour.channel[i] = DrawRandom();
+        for (int i = 0; i < 3; ++i) colour.channel[i] = drawRandom();
         break;
     default: break;
     }
@@ -63,7 +63,7 @@ void reduceColour(KvColour& colour) {
 // draw can name position `swatchCount`, one past the end of the list, and a short list may not
 // hold position 2: the colour then stays as it is (false).
 bool drawSwatchColour(int32_t swatchCount, KvColour* colour) {
-    int32_t position = TruncToInt(DrawRandom() * static_cast<float>(swatchCount)) + 1;
+    int32_t position = truncToInt(drawRandom() * static_cast<float>(swatchCount)) + 1;
     if (position > swatchCount) position = swatchCount;
     if (position < 0) position = 0;
     if (position == 0 || position == 1) position = 2;
@@ -147,10 +147,10 @@ KvResult addDropShadow(KvArtHandle frame, const EdgeFrameParams& record) {
     float dx = 20.0f;
     float dy = -20.0f;
     if (record.shadowRandomDirection) {
-        dx = 20.0f * DrawSignedUnit();
-        dy = -20.0f * DrawSignedUnit();
+        dx = 20.0f * drawSignedUnit();
+        dy = -20.0f * drawSignedUnit();
     }
-    if (record.shadowRandomOpacity) sBlend->setOpacity(shadow, DrawRandom());
+    if (record.shadowRandomOpacity) sBlend->setOpacity(shadow, drawRandom());
 
     KvRealMatrix move{};
     sMath->matrixSetTranslate(&move, dx, dy);
@@ -167,7 +167,7 @@ KvResult addDropShadow(KvArtHandle frame, const EdgeFrameParams& record) {
             const float centreX = (bounds.left + bounds.right) / 2.0f;
             KvRealMatrix squash{};
             sMath->matrixSetTranslate(&squash, -centreX, -bounds.bottom);
-            sMath->matrixConcatScale(&squash, 1.0f, DrawRandom());
+            sMath->matrixConcatScale(&squash, 1.0f, drawRandom());
             sMath->matrixConcatTranslate(&squash, centreX, bounds.bottom);
             KV_PROPAGATE(sTransform->transformArt(shadow, &squash, 1.0f, kTransformObjects));
         }
@@ -188,10 +188,10 @@ struct SketchOffsets {
 KvResult shiftSketch(KvArtHandle copy, float dx, float dy, bool randomShift, SketchOffsets* last) {
     auto offset = [randomShift](float shift) {
         if (!randomShift) return shift;
-        const float sign = SignFromDraw(DrawRandom());
-        return sign * shift * DrawRandom();
+        const float sign = signFromDraw(drawRandom());
+        return sign * shift * drawRandom();
     };
-    return EditEachSegment(copy, [&](KvPathSegment& s) {
+    return editEachSegment(copy, [&](KvPathSegment& s) {
         s.anchor.x += offset(dx);
         const float anchorY = offset(dy);
         s.anchor.y += anchorY;
@@ -208,18 +208,18 @@ KvResult shiftSketch(KvArtHandle copy, float dx, float dy, bool randomShift, Ske
 // " Use shift (otherwise black)": the last offsets as fractions of the shift, kept in 0 ... 1.
 void colourFromShift(KvColour& colour, const SketchOffsets& last, float shift) {
     switch (colour.kind) {
-    case kColourGray: colour.channel[0] = ClampUnit(last.outY / shift); break;
+    case kColourGray: colour.channel[0] = clampUnit(last.outY / shift); break;
     case kColourFour:
     case kColourThree:
-        colour.channel[0] = ClampUnit(last.outY / shift);
-        colour.channel[1] = ClampUnit(last.anchorY / shift);
-        colour.channel[2] = ClampUnit(last.inX / shift);
+        colour.channel[0] = clampUnit(last.outY / shift);
+        colour.channel[1] = clampUnit(last.anchorY / shift);
+        colour.channel[2] = clampUnit(last.inX / shift);
         break;
     default: break;
     }
 }
 
-void setRandomOpacity(KvArtHandle art) { sBlend->setOpacity(art, DrawRandom()); }
+void setRandomOpacity(KvArtHandle art) { sBlend->setOpacity(art, drawRandom()); }
 
 // The sketch colour option on the copy's stroke colour; some options also set its opacity.
 void applySketchColour(KvArtHandle copy, KvColour& stroke, const EdgeFrameParams& record,
@@ -231,10 +231,10 @@ void applySketchColour(KvArtHandle copy, KvColour& stroke, const EdgeFrameParams
     case 3: drawSwatchColour(context.swatchCount, &stroke); break;
     case 4: reduceColour(stroke); break;
     case 5:  // " Random reduced"
-        if (DrawRandom() > 0.5f) reduceColour(stroke);
+        if (drawRandom() > 0.5f) reduceColour(stroke);
         break;
     case 6:  // " Random black / color"
-        if (DrawRandom() > 0.5f) {
+        if (drawRandom() > 0.5f) {
             setBlack(stroke);
         } else {
             setRandomColour(stroke);
@@ -257,7 +257,7 @@ void applySketchColour(KvArtHandle copy, KvColour& stroke, const EdgeFrameParams
         break;
     case 10: {  // " Reducing opacity": every copy gets 0.8 of the frame's opacity
         float opacity = 0.0f;
-        if (sBlend->getOpacity(copy, &opacity) == kResultOk) sBlend->setOpacity(copy, ClampUnit(opacity * 0.8f));
+        if (sBlend->getOpacity(copy, &opacity) == kResultOk) sBlend->setOpacity(copy, clampUnit(opacity * 0.8f));
         break;
     }
     case 11:
@@ -273,8 +273,8 @@ KvResult addSketchCopy(KvArtHandle frame, const EdgeFrameParams& record, const E
     KvArtHandle copy = nullptr;
     KV_PROPAGATE(sArt->duplicateArt(frame, kPlaceAboveAll, frame, &copy));
 
-    const float dx = DrawSignedUnit() * record.sketchShift;
-    const float dy = DrawSignedUnit() * record.sketchShift;
+    const float dx = drawSignedUnit() * record.sketchShift;
+    const float dy = drawSignedUnit() * record.sketchShift;
     SketchOffsets last;
     if (dx != 0.0f || dy != 0.0f) KV_PROPAGATE(shiftSketch(copy, dx, dy, record.sketchRandomShift != 0, &last));
 
@@ -284,7 +284,7 @@ KvResult addSketchCopy(KvArtHandle frame, const EdgeFrameParams& record, const E
     applySketchColour(copy, style.stroke, record, context, last);
     style.fillPaint = 0;
     float width = context.sketchWidth;
-    if (record.sketchRandomWeight) width = DrawRandom() * context.sketchWidth;
+    if (record.sketchRandomWeight) width = drawRandom() * context.sketchWidth;
     style.strokeWidth = width > 0.0f ? width : 0.0f;
     sPathStyle->setPathStyle(copy, &style);
     return kResultOk;
@@ -296,7 +296,7 @@ KvResult PaintFrame(KvArtHandle frame, const EdgeFrameParams& record, const Edge
                     EdgePaintStage stage) {
     if (stage == EdgePaintStage::Fill) {
         if (record.randomFill) randomizeFill(frame);
-        if (record.randomOpacity) sBlend->setOpacity(frame, DrawRandom());
+        if (record.randomOpacity) sBlend->setOpacity(frame, drawRandom());
         if (record.randomSwatch) fillFromSwatch(frame, context.swatchCount);
         return kResultOk;
     }

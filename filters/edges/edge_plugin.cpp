@@ -8,7 +8,7 @@ namespace {
 
 // First use: the start point and interpolation centres sit relative to the centre of the
 // document's first view.
-void setDefaultsAtView(EdgeFrameParams& record) { SetEdgeDefaults(record, EdgeViewCentre()); }
+void setDefaultsAtView(EdgeFrameParams& record) { SetEdgeDefaults(record, edgeViewCentre()); }
 
 KvResult EditParameters(KvFilterMessage* message) {
     return EditParametersWith<EdgeFrameParams>(message, setDefaultsAtView, InitEdgeDialog);

@@ -84,14 +84,14 @@ void TumbleEdgeParams(EdgeFrameParams& p, KvRealPoint documentSize, EdgeRandomDr
     if (drawAbove(draw, 80.0f)) {
         for (float& base : p.teethBase) base = drawSpread(draw);
     }
-    for (int32_t& teeth : p.teethCount) teeth = 1 + TruncToInt(20.0f * draw());
+    for (int32_t& teeth : p.teethCount) teeth = 1 + truncToInt(20.0f * draw());
     if (drawAbove(draw, 80.0f)) {
-        p.skipCount = TruncToInt(5.0f * draw());
-        p.createCount = 1 + TruncToInt(5.0f * draw());
+        p.skipCount = truncToInt(5.0f * draw());
+        p.createCount = 1 + truncToInt(5.0f * draw());
     }
-    if (drawAbove(draw, 80.0f)) p.frameCount = 1 + TruncToInt(6.0f * draw());
+    if (drawAbove(draw, 80.0f)) p.frameCount = 1 + truncToInt(6.0f * draw());
     if (drawAbove(draw, 90.0f)) p.randomWarp = 1;
-    if (drawAbove(draw, 80.0f)) p.slantOption = TruncToInt(8.0f * draw());
+    if (drawAbove(draw, 80.0f)) p.slantOption = truncToInt(8.0f * draw());
     if (drawAbove(draw, 95.0f)) p.centreAnchor = 1;
     if (drawAbove(draw, 95.0f)) p.centreDirection = 1;
     if (drawAbove(draw, 90.0f)) drawInterpolation(p, documentSize, draw);

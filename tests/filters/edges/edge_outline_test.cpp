@@ -10,7 +10,7 @@ namespace {
 
 constexpr KvRealPoint kStart{100.0f, 500.0f};
 
-EdgeSides UniformSides(int32_t teeth, float height, float gap, float slant = 0.0f, float base = 0.0f) {
+EdgeSides uniformSides(int32_t teeth, float height, float gap, float slant = 0.0f, float base = 0.0f) {
     EdgeSides sides{};
     for (int s = 0; s < kEdgeSideCount; ++s) {
         sides.teethCount[s] = teeth;
@@ -25,49 +25,49 @@ EdgeSides UniformSides(int32_t teeth, float height, float gap, float slant = 0.0
 constexpr ToothPattern kEveryPoint{1, 0, 1, 0};
 constexpr EdgeWalkOptions kPlainWalk{0, false, false, false};
 
-FrameOutline Walk(const EdgeSides& sides, const ToothPattern& pattern = kEveryPoint,
+FrameOutline walkFrame(const EdgeSides& sides, const ToothPattern& pattern = kEveryPoint,
                   const EdgeWalkOptions& options = kPlainWalk) {
     FrameOutline outline;
-    WalkEdgeFrame(sides, pattern, options, kStart, ScriptedDraws::draw, outline);
+    walkEdgeFrame(sides, pattern, options, kStart, ScriptedDraws::draw, outline);
     return outline;
 }
 
-void ExpectPoint(KvRealPoint actual, float x, float y) {
+void expectPoint(KvRealPoint actual, float x, float y) {
     EXPECT_FLOAT_EQ(actual.x, x);
     EXPECT_FLOAT_EQ(actual.y, y);
 }
 
 TEST(EdgeOutline, FirstUseFrameIsFiveTeethPerSideAndCloses) {
-    const FrameOutline outline = Walk(UniformSides(5, 100.0f, 10.0f));
+    const FrameOutline outline = walkFrame(uniformSides(5, 100.0f, 10.0f));
     ASSERT_EQ(outline.points.size(), 40u);
     // Side 1: base then tip at t = 10, 20, ... 50; it ends (without a point) at t = 60.
     for (int k = 0; k < 5; ++k) {
-        ExpectPoint(outline.points[2 * k], kStart.x + 10.0f * (k + 1), kStart.y);
-        ExpectPoint(outline.points[2 * k + 1], kStart.x + 10.0f * (k + 1), kStart.y + 100.0f);
+        expectPoint(outline.points[2 * k], kStart.x + 10.0f * (k + 1), kStart.y);
+        expectPoint(outline.points[2 * k + 1], kStart.x + 10.0f * (k + 1), kStart.y + 100.0f);
     }
     // Side 2 starts at (X + 60, Y), walks down with teeth toward +x.
-    ExpectPoint(outline.points[10], kStart.x + 60.0f, kStart.y - 10.0f);
-    ExpectPoint(outline.points[11], kStart.x + 160.0f, kStart.y - 10.0f);
+    expectPoint(outline.points[10], kStart.x + 60.0f, kStart.y - 10.0f);
+    expectPoint(outline.points[11], kStart.x + 160.0f, kStart.y - 10.0f);
     // Side 3 walks -x with teeth toward -y; side 4 walks +y with teeth toward -x.
-    ExpectPoint(outline.points[21], kStart.x + 50.0f, kStart.y - 160.0f);
-    ExpectPoint(outline.points[31], kStart.x - 100.0f, kStart.y - 50.0f);
-    ExpectPoint(outline.end, kStart.x, kStart.y);
+    expectPoint(outline.points[21], kStart.x + 50.0f, kStart.y - 160.0f);
+    expectPoint(outline.points[31], kStart.x - 100.0f, kStart.y - 50.0f);
+    expectPoint(outline.end, kStart.x, kStart.y);
 }
 
 TEST(EdgeOutline, SlantMovesTipsAlongXOnSidesOneAndThreeAndAlongYOnTwoAndFour) {
-    const FrameOutline outline = Walk(UniformSides(1, 100.0f, 10.0f, 7.0f, 3.0f));
+    const FrameOutline outline = walkFrame(uniformSides(1, 100.0f, 10.0f, 7.0f, 3.0f));
     ASSERT_EQ(outline.points.size(), 8u);
-    ExpectPoint(outline.points[0], kStart.x + 10.0f, kStart.y + 3.0f);           // base stands off by b
-    ExpectPoint(outline.points[1], kStart.x + 17.0f, kStart.y + 100.0f);
-    ExpectPoint(outline.points[3], kStart.x + 20.0f + 100.0f, kStart.y + 3.0f - 10.0f + 7.0f);
+    expectPoint(outline.points[0], kStart.x + 10.0f, kStart.y + 3.0f);           // base stands off by b
+    expectPoint(outline.points[1], kStart.x + 17.0f, kStart.y + 100.0f);
+    expectPoint(outline.points[3], kStart.x + 20.0f + 100.0f, kStart.y + 3.0f - 10.0f + 7.0f);
     const EdgeWalkOptions withBase{0, false, false, true};
-    const FrameOutline taller = Walk(UniformSides(1, 100.0f, 10.0f, 7.0f, 3.0f), kEveryPoint, withBase);
+    const FrameOutline taller = walkFrame(uniformSides(1, 100.0f, 10.0f, 7.0f, 3.0f), kEveryPoint, withBase);
     EXPECT_FLOAT_EQ(taller.points[1].y, kStart.y + 103.0f);  // "Add base to height"
 }
 
 TEST(EdgeOutline, LargeTeethCountsRunOutOfStepsOnSideThree) {
     // 600 teeth take 1801 steps per side: side 3 stops at 5000 steps, side 4 adds nothing.
-    const FrameOutline outline = Walk(UniformSides(600, 100.0f, 1.0f));
+    const FrameOutline outline = walkFrame(uniformSides(600, 100.0f, 1.0f));
     ASSERT_EQ(outline.points.size(), 1200u + 1200u + 932u);
     EXPECT_FLOAT_EQ(outline.end.y, outline.points.back().y);  // ended on side 3's last tip
     EXPECT_LT(outline.end.y, kStart.y - 600.0f);
@@ -76,17 +76,17 @@ TEST(EdgeOutline, LargeTeethCountsRunOutOfStepsOnSideThree) {
 TEST(EdgeOutline, StepLimitEndsAFrameEvenWhenTheCountJumpsPastIt) {
     // Skipping every other two base points moves the counter by 3, 2, 2, ...: it passes 5000
     // without landing on it. The frame must still end on side 1.
-    const ToothPattern skipTwo = MakeToothPattern(0, 2, 1, false, ScriptedDraws::draw);
-    const FrameOutline outline = Walk(UniformSides(100000, 100.0f, 1.0f), skipTwo);
+    const ToothPattern skipTwo = makeToothPattern(0, 2, 1, false, ScriptedDraws::draw);
+    const FrameOutline outline = walkFrame(uniformSides(100000, 100.0f, 1.0f), skipTwo);
     ASSERT_FALSE(outline.points.empty());
     EXPECT_LT(outline.points.size(), static_cast<size_t>(kFrameStepLimit));
     for (const KvRealPoint& point : outline.points) EXPECT_GT(point.x, kStart.x);  // all on side 1
 }
 
 TEST(EdgeOutline, TopPatternLeavesOutTwoTipsInThree) {
-    const ToothPattern top = MakeToothPattern(1, 2, 1, false, ScriptedDraws::draw);
-    const EdgeSides sides = UniformSides(3, 100.0f, 10.0f);
-    const FrameOutline outline = Walk(sides, top);
+    const ToothPattern top = makeToothPattern(1, 2, 1, false, ScriptedDraws::draw);
+    const EdgeSides sides = uniformSides(3, 100.0f, 10.0f);
+    const FrameOutline outline = walkFrame(sides, top);
     // Side 1: base points at t = 10 ... 70, tips at 10, 40, 70; it ends at t = 80.
     int bases = 0, tips = 0;
     for (size_t i = 0; i < outline.points.size() && outline.points[i].y >= kStart.y; ++i) {
@@ -97,30 +97,30 @@ TEST(EdgeOutline, TopPatternLeavesOutTwoTipsInThree) {
 }
 
 TEST(EdgeOutline, ZeroGapStillEndsAfterItsTeeth) {
-    const FrameOutline outline = Walk(UniformSides(4, 50.0f, 0.0f));
+    const FrameOutline outline = walkFrame(uniformSides(4, 50.0f, 0.0f));
     ASSERT_EQ(outline.points.size(), 32u);
-    ExpectPoint(outline.end, kStart.x, kStart.y);
+    expectPoint(outline.end, kStart.x, kStart.y);
 }
 
 TEST(EdgeOutline, TeethCountBelowOneGivesAnEmptyFrame) {
-    const FrameOutline outline = Walk(UniformSides(-3, 100.0f, 10.0f));
+    const FrameOutline outline = walkFrame(uniformSides(-3, 100.0f, 10.0f));
     EXPECT_TRUE(outline.points.empty());
-    ExpectPoint(outline.end, kStart.x, kStart.y);  // each side ends at its first base point
+    expectPoint(outline.end, kStart.x, kStart.y);  // each side ends at its first base point
 }
 
 TEST(EdgeOutline, CreateRandomMayDropEveryPointButTheWalkGoesOn) {
     ScriptedDraws draws({0.9f});
     const EdgeWalkOptions dropAll{0, false, true, false};
-    const FrameOutline outline = Walk(UniformSides(5, 100.0f, 10.0f), kEveryPoint, dropAll);
+    const FrameOutline outline = walkFrame(uniformSides(5, 100.0f, 10.0f), kEveryPoint, dropAll);
     EXPECT_TRUE(outline.points.empty());
     EXPECT_EQ(draws.taken(), 40u);  // one draw per point
-    ExpectPoint(outline.end, kStart.x, kStart.y);
+    expectPoint(outline.end, kStart.x, kStart.y);
 }
 
 TEST(EdgeOutline, RandomTeethKeepAtLeastTwo) {
     ScriptedDraws draws({0.0f});
     const EdgeWalkOptions randomTeeth{0, true, false, false};
-    const FrameOutline outline = Walk(UniformSides(50, 100.0f, 10.0f), kEveryPoint, randomTeeth);
+    const FrameOutline outline = walkFrame(uniformSides(50, 100.0f, 10.0f), kEveryPoint, randomTeeth);
     EXPECT_EQ(outline.points.size(), 16u);
     EXPECT_EQ(draws.taken(), 4u);  // one per side
 }
@@ -145,7 +145,7 @@ TEST(EdgeToothPattern, RunsAndSkipsByPatternAndAlwaysUsable) {
     for (const PatternCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.applyPattern << " " << c.skip << " " << c.create);
         ScriptedDraws draws({c.draw});
-        const ToothPattern p = MakeToothPattern(c.applyPattern, c.skip, c.create, c.randomStructure, ScriptedDraws::draw);
+        const ToothPattern p = makeToothPattern(c.applyPattern, c.skip, c.create, c.randomStructure, ScriptedDraws::draw);
         EXPECT_EQ(p.baseRun, c.expected.baseRun);
         EXPECT_EQ(p.baseSkip, c.expected.baseSkip);
         EXPECT_EQ(p.tipRun, c.expected.tipRun);
@@ -169,7 +169,7 @@ TEST(EdgeSlantOptions, ChangeEachSideAsListed) {
         for (int side = 1; side <= 4; ++side) {
             SCOPED_TRACE(testing::Message() << "option " << c.option << " side " << side);
             ScriptedDraws draws({c.draw});
-            EXPECT_FLOAT_EQ(SlantForSide(10.0f, side, c.option, ScriptedDraws::draw), c.sides[side - 1]);
+            EXPECT_FLOAT_EQ(slantForSide(10.0f, side, c.option, ScriptedDraws::draw), c.sides[side - 1]);
         }
     }
 }
@@ -185,13 +185,13 @@ TEST(EdgeFrameValues, EdgeRandomDrawsInOrderAndLinkCopiesSideOne) {
     }
     record.interp1AnchorPct = 50.0f;
     record.interp2HandlePct = -200.0f;
-    EdgeWorkingValues values = CopyEdgeWorkingValues(record);
+    EdgeWorkingValues values = copyEdgeWorkingValues(record);
     EXPECT_FLOAT_EQ(values.interp1Anchor, 0.5f);
 
     std::vector<float> script;
     for (int i = 0; i < 20; ++i) script.push_back(0.05f * static_cast<float>(i));
     ScriptedDraws draws(script);
-    RandomizeEdgeFrame(values, record, ScriptedDraws::draw);
+    randomizeEdgeFrame(values, record, ScriptedDraws::draw);
     EXPECT_EQ(draws.taken(), 20u);
     EXPECT_FLOAT_EQ(values.sides.height[1], 100.0f * 0.05f);
     EXPECT_FLOAT_EQ(values.sides.gap[0], 10.0f * 0.20f);
@@ -200,7 +200,7 @@ TEST(EdgeFrameValues, EdgeRandomDrawsInOrderAndLinkCopiesSideOne) {
     EXPECT_FLOAT_EQ(values.interp1Anchor, 0.5f * 0.80f);
     EXPECT_FLOAT_EQ(values.interp2Handle, -2.0f * 0.95f);
 
-    LinkEdgeSides(values.sides);
+    linkEdgeSides(values.sides);
     for (int s = 1; s < kEdgeSideCount; ++s) {
         EXPECT_EQ(values.sides.teethCount[s], 5);
         EXPECT_FLOAT_EQ(values.sides.height[s], values.sides.height[0]);

@@ -16,15 +16,15 @@ constexpr KvRealPoint kViewCentre{306.0f, 396.0f};
 // The fields a writer leaves alone: those still different after it ran on two records that
 // started with different bytes.
 template <class Write>
-std::vector<std::size_t> FieldsLeftAlone(Write write) {
-    EdgeFrameParams a = RecordFilledWith(0x11);
-    EdgeFrameParams b = RecordFilledWith(0x77);
+std::vector<std::size_t> fieldsLeftAlone(Write write) {
+    EdgeFrameParams a = recordFilledWith(0x11);
+    EdgeFrameParams b = recordFilledWith(0x77);
     write(a);
     write(b);
-    return DifferingWords(a, b);
+    return differingWords(a, b);
 }
 
-std::vector<std::size_t> Concat(std::initializer_list<std::vector<std::size_t>> parts) {
+std::vector<std::size_t> concat(std::initializer_list<std::vector<std::size_t>> parts) {
     std::vector<std::size_t> all;
     for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
     std::sort(all.begin(), all.end());
@@ -32,12 +32,12 @@ std::vector<std::size_t> Concat(std::initializer_list<std::vector<std::size_t>> 
 }
 
 TEST(EdgeDefaults, WriteEveryFieldButFinalRunAndDialogBounds) {
-    EXPECT_EQ(FieldsLeftAlone([](EdgeFrameParams& p) { SetEdgeDefaults(p, kViewCentre); }),
-              Concat({EDGE_WORDS(finalRun), EDGE_WORDS(dialogBounds)}));
+    EXPECT_EQ(fieldsLeftAlone([](EdgeFrameParams& p) { SetEdgeDefaults(p, kViewCentre); }),
+              concat({EDGE_WORDS(finalRun), EDGE_WORDS(dialogBounds)}));
 }
 
 TEST(EdgeDefaults, DifferFromResetInSketchShiftAndDialogState) {
-    EdgeFrameParams record = RecordFilledWith(0x11);
+    EdgeFrameParams record = recordFilledWith(0x11);
     SetEdgeDefaults(record, kViewCentre);
     EXPECT_EQ(record.sketchShift, 5.0f);
     EXPECT_EQ(record.viewZoom, 100.0f);
@@ -51,13 +51,13 @@ TEST(EdgeDefaults, DifferFromResetInSketchShiftAndDialogState) {
 }
 
 TEST(EdgePresets, ResetKeepsZoomPageFinalRunAndDialogPosition) {
-    EXPECT_EQ(FieldsLeftAlone([](EdgeFrameParams& p) { ApplyEdgePreset(p, 7, kViewCentre); }),
-              Concat({EDGE_WORDS(viewZoom), EDGE_WORDS(page), EDGE_WORDS(finalRun), EDGE_WORDS(dialogBounds),
+    EXPECT_EQ(fieldsLeftAlone([](EdgeFrameParams& p) { ApplyEdgePreset(p, 7, kViewCentre); }),
+              concat({EDGE_WORDS(viewZoom), EDGE_WORDS(page), EDGE_WORDS(finalRun), EDGE_WORDS(dialogBounds),
                       EDGE_WORDS(dialogBoundsSaved)}));
 }
 
 TEST(EdgePresets, ResetPlacesStartAndCentresAtTheView) {
-    EdgeFrameParams record = RecordFilledWith(0x11);
+    EdgeFrameParams record = recordFilledWith(0x11);
     record.preview = 0;
     ApplyEdgePreset(record, 0, kViewCentre);
     EXPECT_EQ(record.preview, 1);
@@ -120,14 +120,14 @@ const PresetCase kPresets[] = {
 TEST(EdgePresets, EachEntryIsResetPlusItsChanges) {
     for (const PresetCase& preset : kPresets) {
         SCOPED_TRACE(preset.index);
-        EdgeFrameParams expected = RecordFilledWith(0x3C);
+        EdgeFrameParams expected = recordFilledWith(0x3C);
         ApplyEdgePreset(expected, 0, kViewCentre);
         preset.changes(expected);
         expected.presetIndex = preset.index;
 
-        EdgeFrameParams actual = RecordFilledWith(0x3C);
+        EdgeFrameParams actual = recordFilledWith(0x3C);
         ApplyEdgePreset(actual, preset.index, kViewCentre);
-        EXPECT_EQ(DifferingWords(actual, expected), std::vector<std::size_t>{});
+        EXPECT_EQ(differingWords(actual, expected), std::vector<std::size_t>{});
     }
 }
 

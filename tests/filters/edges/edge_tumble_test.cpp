@@ -13,7 +13,7 @@ namespace {
 constexpr KvRealPoint kDocumentSize{612.0f, 792.0f};
 
 TEST(EdgeTumble, LeavesPaintShadowSketchStartAndPatternAlone) {
-    EdgeFrameParams before = RecordFilledWith(0x41);
+    EdgeFrameParams before = recordFilledWith(0x41);
     EdgeFrameParams after = before;
     ScriptedDraws draws({0.99f});  // every gate opens, so every optional field is written
     TumbleEdgeParams(after, kDocumentSize, ScriptedDraws::draw);
@@ -43,11 +43,11 @@ TEST(EdgeTumble, LeavesPaintShadowSketchStartAndPatternAlone) {
     expected.interp2CentreX = after.interp2CentreX;
     expected.interp2CentreY = after.interp2CentreY;
     expected.previewDrawn = 0;
-    EXPECT_EQ(DifferingWords(after, expected), std::vector<std::size_t>{});
+    EXPECT_EQ(differingWords(after, expected), std::vector<std::size_t>{});
 }
 
 TEST(EdgeTumble, ClosedGatesKeepTheFixedValues) {
-    EdgeFrameParams record = RecordFilledWith(0x41);
+    EdgeFrameParams record = recordFilledWith(0x41);
     ScriptedDraws draws({0.0f});
     TumbleEdgeParams(record, kDocumentSize, ScriptedDraws::draw);
 
@@ -93,7 +93,7 @@ TEST(EdgeTumble, OpenGatesDrawInTheirOrder) {
         0.75f, 0.25f,  0.75f, 0.25f,                       // interp2 centre x, y
     };
     ScriptedDraws draws(script);
-    EdgeFrameParams record = RecordFilledWith(0x41);
+    EdgeFrameParams record = recordFilledWith(0x41);
     TumbleEdgeParams(record, kDocumentSize, ScriptedDraws::draw);
 
     EXPECT_EQ(draws.taken(), script.size());

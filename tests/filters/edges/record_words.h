@@ -9,14 +9,14 @@
 
 inline constexpr std::size_t kRecordWords = sizeof(EdgeFrameParams) / 4;
 
-inline EdgeFrameParams RecordFilledWith(unsigned char byte) {
+inline EdgeFrameParams recordFilledWith(unsigned char byte) {
     EdgeFrameParams record;
     std::memset(&record, byte, sizeof record);
     return record;
 }
 
 // Word indices (offset / 4) at which the two records differ.
-inline std::vector<std::size_t> DifferingWords(const EdgeFrameParams& a, const EdgeFrameParams& b) {
+inline std::vector<std::size_t> differingWords(const EdgeFrameParams& a, const EdgeFrameParams& b) {
     std::vector<std::size_t> words;
     const auto* x = reinterpret_cast<const unsigned char*>(&a);
     const auto* y = reinterpret_cast<const unsigned char*>(&b);
@@ -27,9 +27,9 @@ inline std::vector<std::size_t> DifferingWords(const EdgeFrameParams& a, const E
 }
 
 // Word indices of the fields spanning [offset, offset + size).
-inline std::vector<std::size_t> WordsOf(std::size_t offset, std::size_t size) {
+inline std::vector<std::size_t> wordsOf(std::size_t offset, std::size_t size) {
     std::vector<std::size_t> words;
     for (std::size_t word = offset / 4; word < (offset + size) / 4; ++word) words.push_back(word);
     return words;
 }
-#define EDGE_WORDS(field) WordsOf(offsetof(EdgeFrameParams, field), sizeof(EdgeFrameParams::field))
+#define EDGE_WORDS(field) wordsOf(offsetof(EdgeFrameParams, field), sizeof(EdgeFrameParams::field))
