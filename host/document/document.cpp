@@ -138,8 +138,20 @@ ArtId Document::Impl::copyTree(ArtId id, ArtId parent) {
     return copyId;
 }
 
+std::size_t Document::Impl::depth(ArtId id) const {
+    std::size_t n = 0;
+    for (const Art* a = get(id); a && a->parent; a = get(a->parent)) ++n;
+    return n;
+}
+
+std::size_t Document::Impl::subtreeHeight(ArtId id) const {
+    std::size_t h = 0;
+    for (ArtId child : arts[id]->children) h = std::max(h, subtreeHeight(child) + 1);
+    return h;
+}
+
 Status Document::Impl::resolvePlacement(Placement placement, ArtId reference, ArtKind kind, ArtId moving,
-                                        ArtId* outParent, std::size_t* outIndex) const {
+                                        std::size_t height, ArtId* outParent, std::size_t* outIndex) const {
     ArtId parent = 0;
     std::size_t index = 0;
     switch (placement) {
@@ -178,6 +190,7 @@ Status Document::Impl::resolvePlacement(Placement placement, ArtId reference, Ar
     if (p->kind == ArtKind::compound && kind != ArtKind::path) return Status::badParameter;
     const Art* layer = get(layerOf(parent));
     if (!layer || layer->locked || layer->hidden) return Status::locked;
+    if (depth(parent) + 1 + height > kMaxDepth) return Status::badParameter;
     // A move within the same list: the index counts the list without the moving object.
     if (moving && get(moving)->parent == parent) {
         if (indexOf(get(parent)->children, moving) < index) --index;
@@ -299,7 +312,7 @@ Status Document::newArt(ArtKind kind, Placement placement, ArtId reference, ArtI
     Impl& d = *impl_;
     ArtId parent;
     std::size_t index;
-    if (Status s = d.resolvePlacement(placement, reference, kind, 0, &parent, &index); s != Status::ok) return s;
+    if (Status s = d.resolvePlacement(placement, reference, kind, 0, 0, &parent, &index); s != Status::ok) return s;
     ArtId id = d.make(kind).id;
     d.attach(id, parent, index);
     d.record(entry::Created{id});
@@ -334,7 +347,7 @@ Status Document::duplicate(ArtId id, Placement placement, ArtId reference, ArtId
     if (a->kind == ArtKind::layer) return Status::badParameter;
     ArtId parent;
     std::size_t index;
-    if (Status s = d.resolvePlacement(placement, reference, a->kind, 0, &parent, &index); s != Status::ok) return s;
+    if (Status s = d.resolvePlacement(placement, reference, a->kind, 0, d.subtreeHeight(id), &parent, &index); s != Status::ok) return s;
     ArtId copy = d.copyTree(id, parent);
     d.arts[copy]->parent = 0;
     d.attach(copy, parent, index);
@@ -352,7 +365,7 @@ Status Document::move(ArtId id, Placement placement, ArtId reference) {
     if (from->locked || from->hidden) return Status::locked;
     ArtId parent;
     std::size_t index;
-    if (Status s = d.resolvePlacement(placement, reference, a->kind, id, &parent, &index); s != Status::ok) return s;
+    if (Status s = d.resolvePlacement(placement, reference, a->kind, id, d.subtreeHeight(id), &parent, &index); s != Status::ok) return s;
     ArtId oldParent = a->parent;
     std::size_t oldIndex = d.indexIn(oldParent, id);
     d.detach(id);

@@ -33,6 +33,9 @@ enum class Status {
 };
 
 inline constexpr std::size_t kMaxSegments = 32767;
+// The most ancestors an object may have (a layer's children have one): placing art deeper is
+// refused with badParameter, so walking the tree never exhausts the stack.
+inline constexpr std::size_t kMaxDepth = 1000;
 
 // Numeric values match the plug-in interface (art_suite.h, path_style_suite.h, blend_suite.h).
 enum class ArtKind : int {

@@ -85,8 +85,11 @@ struct Document::Impl {
     void freeTree(ArtId id);                             // releases the subtree's storage
     ArtId copyTree(ArtId id, ArtId parent);              // new ids, unattached root
     // Where `placement` relative to `reference` puts a new object of `kind`: parent and index.
-    Status resolvePlacement(Placement placement, ArtId reference, ArtKind kind, ArtId moving,
+    // `height` is the depth of the subtree being placed below its root (0 for new art).
+    Status resolvePlacement(Placement placement, ArtId reference, ArtKind kind, ArtId moving, std::size_t height,
                             ArtId* outParent, std::size_t* outIndex) const;
+    std::size_t depth(ArtId id) const;   // the number of ancestors
+    std::size_t subtreeHeight(ArtId id) const;  // the longest way down to a descendant
     Status place(ArtId id, Placement placement, ArtId reference);  // attach a new object, journaled
     void disposeJournaled(ArtId id);
     void undoEntry(JournalEntry& e);

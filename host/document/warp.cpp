@@ -319,6 +319,7 @@ Status Document::makeEnvelope(ArtId source, ArtId shape, ArtId* outEnvelope) {
         const Art* layer = d.get(l);
         if (layer->locked || layer->hidden) return Status::locked;
     }
+    if (d.depth(source) + 1 + d.subtreeHeight(source) > kMaxDepth) return Status::badParameter;
     ArtId parentId = src->parent;
     std::size_t index = d.indexIn(parentId, source);
     Art& env = d.make(ArtKind::envelope);

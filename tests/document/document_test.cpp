@@ -168,6 +168,24 @@ TEST(Placement, RefusesWhatTheTreeCannotHold) {
     EXPECT_EQ(childrenOf(doc, group), (std::vector<ArtId>{path, child}));
 }
 
+TEST(Placement, NestingIsCappedForEveryWayIn) {
+    Document doc;
+    ArtId deepest = 0, parent = 0;
+    for (std::size_t i = 0; i < kMaxDepth; ++i) {
+        ASSERT_EQ(doc.newArt(ArtKind::group, Placement::insideOnTop, parent, &deepest), Status::ok);
+        parent = deepest;
+    }
+    ArtId out = 0, top = 0, shape = 0;
+    EXPECT_EQ(doc.newArt(ArtKind::path, Placement::insideOnTop, deepest, &out), Status::badParameter);
+    ASSERT_EQ(doc.newArt(ArtKind::group, Placement::aboveAll, 0, &top), Status::ok);
+    EXPECT_EQ(doc.move(top, Placement::insideOnTop, deepest), Status::badParameter);
+    ArtId outer = doc.find(doc.currentLayer())->children.front();
+    EXPECT_EQ(doc.duplicate(outer, Placement::insideOnTop, top, &out), Status::badParameter);
+    ASSERT_EQ(doc.newRect(0, 0, 1, 1, false, &shape), Status::ok);
+    EXPECT_EQ(doc.makeEnvelope(outer, shape, &out), Status::badParameter);
+    EXPECT_EQ(doc.move(top, Placement::below, deepest), Status::ok);  // level with the deepest
+}
+
 TEST(Layers, InsertPlacementTitlesAndCurrent) {
     Document doc;
     LayerId first = doc.layers()[0];
