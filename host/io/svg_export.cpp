@@ -136,7 +136,15 @@ private:
         if (style.fillPaint && style.fill.kind != doc::kNone) colourAttributes("fill", style.fill);
         else out_ += " fill=\"none\"";
         if (style.evenOdd) out_ += " fill-rule=\"evenodd\"";
-        if (!style.strokePaint || style.stroke.kind == doc::kNone) return;
+        if (!style.strokePaint || style.stroke.kind == doc::kNone) {
+            // Kept for when the stroke is turned on again.
+            if (style.strokeWidth != 1) {
+                out_ += " stroke-width=\"";
+                appendNumber(out_, style.strokeWidth);
+                out_ += '"';
+            }
+            return;
+        }
         colourAttributes("stroke", style.stroke);
         out_ += " stroke-width=\"";
         appendNumber(out_, style.strokeWidth);
