@@ -63,6 +63,9 @@ KvResult toResult(doc::Status status) {
 Host::Host() : document_(std::make_unique<doc::Document>()), random_(entropySeed()) {
     if (gCurrent != nullptr) throw std::logic_error("only one host may exist at a time");
     gCurrent = this;
+    toolkit_.viewPointOf = [this](double x, double y) {
+        return view_.toPixel(doc::Point{static_cast<float>(x), static_cast<float>(y)});
+    };
 }
 
 Host::~Host() {

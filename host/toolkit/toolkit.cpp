@@ -130,13 +130,13 @@ Item* Dialog::resolve(const std::string& name) const {
             if (labelled && trimLabel(candidate->text) == label) return candidate.get();
         }
     }
-    // Otherwise the static text's row: the value boxes right of it, left to right. Among labels
-    // of the same text the first match on a page wins; statics of hidden pages count as well.
+    // Otherwise the static text's row: the value boxes on its page right of it, left to right.
     for (const auto& text : items) {
         if (text->type != ItemType::textStatic || trimLabel(text->text) != label) continue;
         std::vector<Item*> row;
         for (const auto& candidate : items) {
             if (!isValueBox(*candidate) || candidate->bounds.left < text->bounds.left) continue;
+            if (!sharePage(*candidate, *text)) continue;
             if (sameRow(*candidate, *text) || sameRow(*text, *candidate)) row.push_back(candidate.get());
         }
         std::stable_sort(row.begin(), row.end(),
@@ -144,6 +144,34 @@ Item* Dialog::resolve(const std::string& name) const {
         if (static_cast<std::size_t>(ordinal) <= row.size()) return row[static_cast<std::size_t>(ordinal - 1)];
     }
     return nullptr;
+}
+
+bool Dialog::sharePage(const Item& a, const Item& b) const {
+    if (!pagesProbed || pageButtons.empty()) return true;
+    auto pagesA = pagesOf.find(a.id), pagesB = pagesOf.find(b.id);
+    if (pagesA == pagesOf.end() || pagesB == pagesOf.end()) return false;
+    for (int page : pagesA->second)
+        if (pagesB->second.count(page)) return true;
+    return false;
+}
+
+Item* Dialog::presetList() const {
+    for (const auto& candidate : items)
+        if (candidate->type == ItemType::popupList && !candidate->entries.empty() &&
+            candidate->entries.front()->text == " Reset")
+            return candidate.get();
+    return nullptr;
+}
+
+const Item* Dialog::labelOf(const Item& item) const {
+    const Item* best = nullptr;
+    for (const auto& text : items) {
+        if (text->type != ItemType::textStatic || text->text.empty() || text->bounds.left > item.bounds.left) continue;
+        if (!sameRow(item, *text) && !sameRow(*text, item)) continue;
+        if (!sharePage(item, *text)) continue;
+        if (best == nullptr || text->bounds.left > best->bounds.left) best = text.get();
+    }
+    return best;
 }
 
 std::string Action::describe() const {
@@ -232,7 +260,7 @@ int32_t Toolkit::modal(const DialogResource* resource, const std::string& name, 
 
     if (init != nullptr && init(reinterpret_cast<KvDialog>(&dialog)) != kResultOk) return 0;
     if (driver_ != nullptr) driver_->run(*this, dialog);
-    if (!dialog.ended()) perform(dialog, Action{Action::Kind::ok, "", "", {}});
+    if (!dialog.ended()) perform(dialog, Action::make(Action::Kind::ok, "", ""));
     return dialog.endedWith;
 }
 
@@ -248,6 +276,32 @@ void Toolkit::notify(Item& item) {
     }
 }
 
+void Toolkit::probePages(Dialog& dialog) {
+    if (dialog.pagesProbed) return;
+    dialog.pagesProbed = true;
+    std::vector<Item*> buttons;
+    for (const auto& item : dialog.items)
+        if (item->type == ItemType::picturePushButton && item->notifier != nullptr && item->tracker == nullptr)
+            buttons.push_back(item.get());
+    std::sort(buttons.begin(), buttons.end(), [](const Item* a, const Item* b) { return a->id < b->id; });
+    auto shownNow = [&] {
+        std::set<int32_t> shown;
+        for (const auto& item : dialog.items)
+            if (item->visible) shown.insert(item->id);
+        return shown;
+    };
+    const std::set<int32_t> before = shownNow();
+    Item* current = nullptr;
+    for (std::size_t page = 0; page < buttons.size() && !dialog.ended(); ++page) {
+        dialog.pageButtons.push_back(buttons[page]->id);
+        notify(*buttons[page]);
+        std::set<int32_t> shown = shownNow();
+        if (shown == before) current = buttons[page];
+        for (int32_t id : shown) dialog.pagesOf[id].insert(static_cast<int>(page + 1));
+    }
+    if (current != nullptr && !dialog.ended()) notify(*current);
+}
+
 void Toolkit::perform(Dialog& dialog, const Action& action) {
     using Kind = Action::Kind;
     if (action.kind == Kind::ok || action.kind == Kind::cancel) {
@@ -258,7 +312,10 @@ void Toolkit::perform(Dialog& dialog, const Action& action) {
         return;
     }
 
-    Item* item = dialog.resolve(action.item);
+    int32_t id = 0;
+    if (!action.presetList && !parseInt(action.item, &id)) probePages(dialog);
+    Item* item = action.presetList ? dialog.presetList() : dialog.resolve(action.item);
+    if (item == nullptr && action.presetList) throw ActionError("the dialog has no preset list");
     if (item == nullptr) throw ActionError("no item \"" + action.item + "\" in the dialog");
     if (!item->enabled) throw ActionError("item \"" + action.item + "\" is disabled");
 
@@ -304,7 +361,9 @@ void Toolkit::perform(Dialog& dialog, const Action& action) {
         if (item->type == ItemType::checkBox) item->boolValue = !item->boolValue;
         break;
     case Kind::pick: {
-        event_ = TrackEvent{kModifierPick, action.point};
+        KvIntPoint point = action.point;
+        if (action.artworkPoint && viewPointOf) point = viewPointOf(action.artworkPoint->first, action.artworkPoint->second);
+        event_ = TrackEvent{kModifierPick, point};
         item->pressed = false;
         int32_t handled = 0;
         if (item->tracker != nullptr) {
@@ -336,7 +395,7 @@ void HeadlessDriver::run(Toolkit& toolkit, Dialog& dialog) {
         std::string message = textOf(2), code = textOf(3);
         err_ << dialog.title << ": " << message << " (" << code << ")\n";
         transcript_.push_back(Shown{"error", dialog.title, {message, code}});
-        toolkit.perform(dialog, Action{Action::Kind::ok, "", "", {}});
+        toolkit.perform(dialog, Action::make(Action::Kind::ok, "", ""));
         return;
     }
     if (dialog.resourceId == kAboutDialogId) {
@@ -347,14 +406,21 @@ void HeadlessDriver::run(Toolkit& toolkit, Dialog& dialog) {
             shown.lines.push_back(line->text);
         }
         transcript_.push_back(std::move(shown));
-        toolkit.perform(dialog, Action{Action::Kind::ok, "", "", {}});
+        toolkit.perform(dialog, Action::make(Action::Kind::ok, "", ""));
         return;
     }
     transcript_.push_back(Shown{"dialog", dialog.title, {}});
     if (nextScript_ < scripts_.size()) {
         for (const Action& action : scripts_[nextScript_++]) {
             if (dialog.ended()) break;
-            toolkit.perform(dialog, action);
+            try {
+                toolkit.perform(dialog, action);
+            } catch (const ActionError& refused) {
+                // Nothing the user asked for after this may happen: leave as Cancel does.
+                failure_ = refused.what();
+                toolkit.perform(dialog, Action::make(Action::Kind::cancel, "", ""));
+                return;
+            }
         }
     }
     if (inspect) inspect(dialog);

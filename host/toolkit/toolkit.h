@@ -11,7 +11,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <map>
 #include <optional>
+#include <set>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -83,8 +85,15 @@ public:
     void* userData = nullptr;
     int32_t endedWith = 0;  // 0 while open
     std::vector<std::unique_ptr<Item>> items;
+    // Pages, once probed (Toolkit::probePages): the page buttons in order, and for every item
+    // the pages it shows on, from 1. Empty for a dialog without pages or before probing.
+    std::vector<int32_t> pageButtons;
+    std::map<int32_t, std::set<int>> pagesOf;
+    bool pagesProbed = false;
 
     Item* item(int32_t id) const;
+    // True when the two items can show together (always, for a dialog without pages).
+    bool sharePage(const Item& a, const Item& b) const;
     bool ended() const { return endedWith != 0; }
     // The static texts of the dialog in reading order (for the console's dialogs).
     std::vector<const Item*> staticTexts() const;
@@ -92,6 +101,10 @@ public:
     // button; or the label of the static text on an item's row, with "#2", "#3", "#4" for the
     // row's later value boxes. Null when nothing matches.
     Item* resolve(const std::string& name) const;
+    // The list whose first entry is " Reset", or null.
+    Item* presetList() const;
+    // The static text nearest to an item's left on its row (its label), or null.
+    const Item* labelOf(const Item& item) const;
 };
 
 // What the user does, in the driver's words.
@@ -100,6 +113,19 @@ struct Action {
     std::string item;   // as Dialog::resolve names it
     std::string value;  // setValue: the number; choose: an index or an entry's text
     KvIntPoint point{}; // pick: view pixels
+    // pick: an artwork point, converted to view pixels when the action happens (the dialog
+    // may have changed the view's zoom by then).
+    std::optional<std::pair<double, double>> artworkPoint;
+    // choose: the preset list (the list whose first entry is " Reset") instead of `item`.
+    bool presetList = false;
+
+    static Action make(Kind kind, std::string item = "", std::string value = "") {
+        Action action;
+        action.kind = kind;
+        action.item = std::move(item);
+        action.value = std::move(value);
+        return action;
+    }
     std::string describe() const;
 };
 
@@ -148,8 +174,14 @@ public:
 
     Item* createItem(Dialog& dialog, int32_t id, ItemType type, const KvIntRect& bounds);
     void notify(Item& item);  // runs the notifier, or the default handling without one
+    // Finds the dialog's pages the way a user would: clicks each page button (a picture push
+    // button with a notifier and no tracker) and notes what shows, then returns to the page
+    // shown before. Done once per dialog; labels on hidden pages need it.
+    void probePages(Dialog& dialog);
     void defaultNotify(Item& item);
     const TrackEvent& trackEvent() const { return event_; }
+    // Converts an artwork point to view pixels for picks given in artwork coordinates.
+    std::function<KvIntPoint(double x, double y)> viewPointOf;
 
     // ---- User actions (what the drivers call). Throws ActionError for an unknown or disabled
     // item, a value that is not a number, an unknown entry.
@@ -181,6 +213,8 @@ public:
         std::vector<std::string> lines;
     };
     const std::vector<Shown>& transcript() const { return transcript_; }
+    // Why a script stopped: an action the dialog refused (the dialog was then cancelled).
+    const std::string& failure() const { return failure_; }
     void clearTranscript() { transcript_.clear(); }
     // A hook run on every dialog after its script (tests use it to read items back).
     std::function<void(Dialog&)> inspect;
@@ -191,6 +225,7 @@ private:
     std::vector<std::vector<Action>> scripts_;
     std::size_t nextScript_ = 0;
     std::vector<Shown> transcript_;
+    std::string failure_;
 };
 
 inline constexpr int32_t kAboutDialogId = 16050;

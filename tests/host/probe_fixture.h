@@ -64,12 +64,12 @@ protected:
     }
 
     static Action set(const std::string& item, const std::string& value) {
-        return Action{Action::Kind::setValue, item, value, {}};
+        return Action::make(Action::Kind::setValue, item, value);
     }
     static Action check(const std::string& item, bool on) {
-        return Action{on ? Action::Kind::check : Action::Kind::uncheck, item, "", {}};
+        return Action::make(on ? Action::Kind::check : Action::Kind::uncheck, item, "");
     }
-    static Action cancel() { return Action{Action::Kind::cancel, "", "", {}}; }
+    static Action cancel() { return Action::make(Action::Kind::cancel, "", ""); }
 };
 
 }  // namespace kelvo::testing

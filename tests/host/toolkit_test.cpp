@@ -48,7 +48,7 @@ protected:
     }
 
     void perform(Action::Kind kind, std::string item, std::string value = "") {
-        toolkit.perform(dialog, Action{kind, std::move(item), std::move(value), {}});
+        toolkit.perform(dialog, Action::make(kind, std::move(item), std::move(value)));
     }
 };
 
@@ -99,12 +99,12 @@ TEST_F(ToolkitTest, OnlyItemsOneAndTwoEndTheDialogAndADisabledOkStillConfirms) {
     EXPECT_FALSE(dialog.ended());
     dialog.item(1)->enabled = false;
     dialog.item(1)->notifier = nullptr;
-    toolkit.perform(dialog, Action{Action::Kind::ok, "", "", {}});
+    toolkit.perform(dialog, Action::make(Action::Kind::ok, "", ""));
     EXPECT_EQ(dialog.endedWith, 1);
 }
 
 TEST_F(ToolkitTest, CancelWithoutNotifierEndsWithTwo) {
-    toolkit.perform(dialog, Action{Action::Kind::cancel, "", "", {}});
+    toolkit.perform(dialog, Action::make(Action::Kind::cancel, "", ""));
     EXPECT_EQ(dialog.endedWith, 2);
 }
 
