@@ -5,6 +5,8 @@
 // on, redraws the preview through the generator.
 #include "edge_dialog.h"
 
+#include <cstddef>
+
 #include "edge_generator.h"
 #include "edge_numbers.h"
 #include "edge_params.h"
@@ -276,7 +278,7 @@ EdgeFrameParams* recordOf(KvDialog dialog) { return static_cast<EdgeFrameParams*
 
 KvItem itemOf(KvDialog dialog, int32_t id) { return sDialog->getItem(dialog, id); }
 
-template <size_t N>
+template <std::size_t N>
 void enableItems(KvDialog dialog, const int32_t (&ids)[N], bool enabled) {
     for (int32_t id : ids) sItem->enable(itemOf(dialog, id), enabled ? 1 : 0);
 }
