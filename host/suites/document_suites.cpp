@@ -213,9 +213,11 @@ const KvArtSuite kArtSuite = {
     [](KvArtHandle art, int32_t mask, int32_t value) {
         return guarded([&] {
             if (liveArt(art) == nullptr) return kResultBadHandle;
-            if ((mask & ~kArtAttrSelected) != 0) return kResultBadParameter;  // lock and hide belong to layers here
-            if (mask & kArtAttrSelected)
-                return toResult(document().setSelected(idOf(art), (value & kArtAttrSelected) != 0));
+            if ((mask & ~(kArtAttrSelected | kArtAttrLocked | kArtAttrHidden)) != 0) return kResultBadParameter;
+            ArtId id = idOf(art);
+            if (mask & kArtAttrSelected) KV_PROPAGATE(toResult(document().setSelected(id, (value & kArtAttrSelected) != 0)));
+            if (mask & kArtAttrLocked) KV_PROPAGATE(toResult(document().setLocked(id, (value & kArtAttrLocked) != 0)));
+            if (mask & kArtAttrHidden) KV_PROPAGATE(toResult(document().setHidden(id, (value & kArtAttrHidden) != 0)));
             return kResultOk;
         });
     },
@@ -283,14 +285,10 @@ const KvPathSuite kPathSuite = {
 // --------------------------------------------------------------------------------- path style
 
 namespace {
-// A compound path shows the style of its first path.
+// Paths and compound paths carry a path style (a compound path's is its children's).
 const doc::Art* styledArt(KvArtHandle handle) {
     const doc::Art* art = liveArt(handle);
-    if (art == nullptr) return nullptr;
-    if (art->kind == ArtKind::compound) {
-        return art->children.empty() ? art : document().find(art->children.front());
-    }
-    return art->kind == ArtKind::path ? art : nullptr;
+    return art != nullptr && (art->kind == ArtKind::path || art->kind == ArtKind::compound) ? art : nullptr;
 }
 }  // namespace
 
@@ -298,9 +296,10 @@ const KvPathStyleSuite kPathStyleSuite = {
     [](KvArtHandle art, KvPathStyle* outStyle) {
         return guarded([&] {
             if (!clear(outStyle)) return kResultBadParameter;
-            const doc::Art* found = styledArt(art);
-            if (found == nullptr) return kResultBadHandle;
-            *outStyle = toKv(found->style);
+            if (styledArt(art) == nullptr) return kResultBadHandle;
+            const doc::PathStyle* shown = document().pathStyle(idOf(art));
+            if (shown == nullptr) return kResultBadHandle;
+            *outStyle = toKv(*shown);
             return kResultOk;
         });
     },
