@@ -140,8 +140,8 @@ private:
         }
     }
 
-    // False when the paint shows nothing (a gradient without stops, or one in the units of
-    // an empty bounding box).
+    // False when the paint shows nothing: a gradient without stops, or one in the units of an
+    // empty bounding box. Gradients we cannot read and patterns show their fallback colour.
     bool setColour(const doc::Colour& colour) {
         if (colour.kind == doc::kGradient)
             if (const Gradient* gradient = gradientOf(colour.reference)) return setGradient(*gradient);

@@ -167,7 +167,7 @@ bool matchesFrom(pugi::xml_node element, const std::vector<StyleSheet::Compound>
 
 std::string_view localName(const pugi::xml_node& element) {
     std::string_view name = element.name();
-    if (name.size() > 4 && name.compare(0, 4, "svg:") == 0) name.remove_prefix(4);
+    if (auto colon = name.find(':'); colon != std::string_view::npos) name.remove_prefix(colon + 1);
     return name;
 }
 

@@ -50,7 +50,7 @@ private:
     std::vector<Rule> rules_;
 };
 
-// The element's name without an "svg:" prefix.
+// The element's name without its namespace prefix.
 std::string_view localName(const pugi::xml_node& element);
 
 }  // namespace kelvo::io::svg

@@ -52,11 +52,16 @@ bool presentationAttribute(int property) {
 }
 
 struct Paint {
-    enum Kind { none, colour, server, currentColour } kind = colour;
+    enum Kind { none, colour, server, currentColour };
+    Paint() = default;
+    explicit Paint(Kind k) : kind(k) {}
+    Kind kind = colour;
     Rgb rgb{0, 0, 0};
     double alpha = 1;
     int reference = -1;  // paint server index
     int serverKind = doc::kGradient;
+    bool boundingBoxUnits = false;  // the server is laid out on the shape's bounding box
+    std::optional<svg::Colour> fallback;  // the colour given after url(#…)
 };
 
 // Inherited properties as computed for an element.
@@ -233,7 +238,13 @@ private:
         else if (unit == "in") scale = 96;
         else if (unit == "cm") scale = 96 / 2.54;
         else if (unit == "mm") scale = 96 / 25.4;
+        else if (unit == "q") scale = 96 / 25.4 / 4;
         else if (unit == "em") scale = style.fontSize;
+        else if (unit == "rem") scale = rootFontSize_;
+        else if (unit == "vw") scale = viewport_.x / 100;
+        else if (unit == "vh") scale = viewport_.y / 100;
+        else if (unit == "vmin") scale = std::min(viewport_.x, viewport_.y) / 100;
+        else if (unit == "vmax") scale = std::max(viewport_.x, viewport_.y) / 100;
         else if (unit == "ex") scale = style.fontSize / 2;
         else if (unit == "%") {
             double reference = axis == Axis::x   ? context.viewport.x
@@ -412,10 +423,17 @@ private:
                 auto found = ids_.find(std::string(reference.substr(1)));
                 if (found != ids_.end()) {
                     std::string_view kind = localName(found->second);
-                    if (kind == "linearGradient" || kind == "radialGradient" || kind == "pattern") {
+                    Rgb firstStop;
+                    bool usable = kind == "pattern" || ((kind == "linearGradient" || kind == "radialGradient") &&
+                                                        firstStopColour(found->second, firstStop, 0));
+                    if (usable) {
                         Paint result{Paint::server};
                         result.reference = paintServer(found->second, fallbackText);
                         result.serverKind = kind == "pattern" ? doc::kPattern : doc::kGradient;
+                        result.boundingBoxUnits = boundingBoxUnits(found->second);
+                        Colour fallback;
+                        if (!fallbackText.empty() && parseColour(fallbackText, fallback) == ColourResult::colour)
+                            result.fallback = fallback;
                         if (result.reference >= 0) return result;
                     }
                 }
@@ -466,6 +484,21 @@ private:
         int index = document_->addPaintServer({id, markup.str(), threeColour(fallback)});
         servers_[id] = index;
         return index;
+    }
+
+    // Whether a gradient or pattern uses the default objectBoundingBox units, looking through
+    // the gradients its href names.
+    bool boundingBoxUnits(pugi::xml_node element) {
+        const char* attribute = localName(element) == "pattern" ? "patternUnits" : "gradientUnits";
+        for (int hop = 0; hop < 16 && element; ++hop) {
+            if (auto units = element.attribute(attribute)) return std::string_view(units.value()) != "userSpaceOnUse";
+            std::string_view href = element.attribute("xlink:href") ? element.attribute("xlink:href").value()
+                                                                     : element.attribute("href").value();
+            if (href.empty() || href.front() != '#') break;
+            auto found = ids_.find(std::string(href.substr(1)));
+            element = found == ids_.end() ? pugi::xml_node() : found->second;
+        }
+        return true;
     }
 
     bool firstStopColour(const pugi::xml_node& element, Rgb& out, int depth) {
@@ -803,12 +836,43 @@ private:
         std::vector<Piece> pieces;
         if (!toPieces(builder.subpaths(), context.ctm, pieces, node) || pieces.empty()) return;
 
+        // A gradient or pattern laid out on an empty bounding box (a straight horizontal or
+        // vertical line) cannot be drawn: its fallback colour applies, or nothing.
+        Style painted = style;
+        for (Paint* paint : {&painted.fill, &painted.stroke}) {
+            if (paint->kind != Paint::server || !paint->boundingBoxUnits || !emptyBox(pieces)) continue;
+            if (paint->fallback) {
+                paint->kind = Paint::colour;
+                paint->rgb = paint->fallback->rgb;
+                paint->alpha = paint->fallback->alpha;
+            } else {
+                paint->kind = Paint::none;
+            }
+        }
+        paintWithStyle(node, painted, own, std::move(pieces), context, out);
+    }
+
+    static bool emptyBox(const std::vector<Piece>& pieces) {
+        double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
+        for (const auto& piece : pieces)
+            for (const auto& s : piece.segments)
+                for (doc::Point p : {s.anchor, s.in, s.out}) {
+                    left = std::min(left, double(p.x));
+                    right = std::max(right, double(p.x));
+                    bottom = std::min(bottom, double(p.y));
+                    top = std::max(top, double(p.y));
+                }
+        return !(right > left) || !(top > bottom);
+    }
+
+    void paintWithStyle(const pugi::xml_node& node, const Style& style, const Own& own,
+                        std::vector<Piece> pieces, const Context& context, std::vector<Item>& out) {
         double lineScale = std::sqrt(std::abs(context.ctm.determinant()));
         doc::PathStyle paintStyle;
         double fillAlpha = style.fillOpacity * (style.fill.kind == Paint::colour ? style.fill.alpha : 1);
         double strokeAlpha = style.strokeOpacity * (style.stroke.kind == Paint::colour ? style.stroke.alpha : 1);
         paintStyle.fillPaint = style.fill.kind != Paint::none && fillAlpha > 0;
-        paintStyle.strokePaint = style.stroke.kind != Paint::none && strokeAlpha > 0 && style.strokeWidth > 0 && kind != "rect-never";
+        paintStyle.strokePaint = style.stroke.kind != Paint::none && strokeAlpha > 0 && style.strokeWidth > 0;
         paintStyle.fill = documentColour(paintStyle.fillPaint ? style.fill : Paint{Paint::none}, style, "data-kelvo-fill", node);
         paintStyle.stroke = documentColour(paintStyle.strokePaint ? style.stroke : Paint{Paint::none}, style, "data-kelvo-stroke", node);
         paintStyle.strokeWidth = static_cast<float>(std::min(style.strokeWidth * lineScale, kMaxCoordinate));
@@ -853,6 +917,18 @@ private:
 
     // ---- The walk
 
+    // Whether the element's prefix (or the default namespace) names SVG; without a
+    // declaration, unprefixed and "svg:" elements count as SVG.
+    static bool inSvgNamespace(const pugi::xml_node& node) {
+        std::string_view name = node.name();
+        auto colon = name.find(':');
+        std::string attribute = colon == std::string_view::npos ? "xmlns" : "xmlns:" + std::string(name.substr(0, colon));
+        for (pugi::xml_node at = node; at && at.type() == pugi::node_element; at = at.parent())
+            if (pugi::xml_attribute declaration = at.attribute(attribute.c_str()))
+                return std::string_view(declaration.value()) == "http://www.w3.org/2000/svg";
+        return colon == std::string_view::npos || name.substr(0, colon) == "svg";
+    }
+
     static bool isShape(std::string_view kind) {
         return kind == "path" || kind == "rect" || kind == "circle" || kind == "ellipse" || kind == "line" ||
                kind == "polyline" || kind == "polygon";
@@ -888,8 +964,8 @@ private:
         if (node.type() != pugi::node_element) return;
         if (++elementCount_ > kMaxElements) fail(node, "more than " + std::to_string(kMaxElements) + " elements (with references expanded)");
         if (parent.depth >= kMaxDepth) fail(node, "elements nested deeper than " + std::to_string(kMaxDepth) + " levels (with references expanded)");
+        if (!inSvgNamespace(node)) return;  // another vocabulary
         std::string_view kind = localName(node);
-        if (kind.find(':') != std::string_view::npos) return;  // another vocabulary
         if (isSilent(kind)) return;
         if (isUnsupported(kind)) {
             warn(std::string(kind), node, "<" + std::string(kind) + "> elements are not supported; skipped");
@@ -998,16 +1074,6 @@ private:
             warn("recursive use", node, "recursive <use>; skipped");
             return;
         }
-        // An element whose parent is not SVG (or is a non-rendering element other than defs
-        // and symbol) is not drawn through a reference either.
-        for (pugi::xml_node ancestor = target.parent(); ancestor && ancestor.type() == pugi::node_element;
-             ancestor = ancestor.parent()) {
-            std::string_view ancestorKind = localName(ancestor);
-            if (ancestorKind.find(':') != std::string_view::npos) return;
-            if (ancestorKind != "g" && ancestorKind != "defs" && ancestorKind != "svg" && ancestorKind != "a" &&
-                ancestorKind != "symbol")
-                return;
-        }
         activeUses_.push_back(target);
         std::string_view targetKind = localName(target);
         if (targetKind == "symbol") {
@@ -1017,8 +1083,8 @@ private:
             Context inner = context;
             inner.depth = context.depth + 1;
             inner.style = computeStyle(target, declared, context.style, own, context);
+            // A symbol's own transform attribute is not applied (it has none in SVG 1.1).
             if (own.display && viewport(target, node, inner, context)) {
-                if (auto transform = elementTransform(target, own, inner, inner.style)) inner.ctm = inner.ctm * *transform;
                 Item group;
                 group.kind = Item::group;
                 group.opacity = static_cast<float>(own.opacity);
@@ -1064,6 +1130,7 @@ private:
         declare(root, declared);
         Own own;
         context.style = computeStyle(root, declared, Style{}, own, context);
+        rootFontSize_ = context.style.fontSize;
         if (!own.display) return;
         LayerBucket* loose = nullptr;
         for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
@@ -1184,6 +1251,7 @@ private:
     std::unique_ptr<doc::Document> document_;
     Transform pageTransform_;
     Vec viewport_{612, 792};
+    double rootFontSize_ = 16;
     double pageHeight_ = 792;
     std::vector<LayerBucket> buckets_;
     std::vector<pugi::xml_node> activeUses_;

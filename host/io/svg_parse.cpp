@@ -441,6 +441,9 @@ ColourResult parseColour(std::string_view text, Colour& out) {
             (arguments.size() != 3 && arguments.size() != 4))
             return ColourResult::invalid;
         if (name == "rgb" || name == "rgba") {
+            // Numbers and percentages do not mix.
+            if (arguments[0].second != arguments[1].second || arguments[1].second != arguments[2].second)
+                return ColourResult::invalid;
             for (int i = 0; i < 3; ++i)
                 out.rgb[i] = clamp01(arguments[i].second ? arguments[i].first / 100.0 : arguments[i].first / 255.0);
         } else if (name == "hsl" || name == "hsla") {
