@@ -101,7 +101,120 @@ Comparison compare(const Rgb8& ours, const Rgb8& reference) {
 }
 
 // Documents we do not render like the reference, with the reason.
+const char* const kText = "text (<text>, <tspan>, <tref>, <textPath>) is not imported";
+const char* const kClipping = "clipping paths are not imported (the document model has no clipping)";
+const char* const kViewportClipping =
+    "nested <svg> and <symbol> viewports clip their content; the document model has no clipping, so the content is "
+    "imported unclipped";
+const char* const kPatterns = "patterns are kept as paint servers but drawn with a flat fallback colour";
+const char* const kMarkers = "markers are not imported (paint-order is only visible with markers here)";
+const char* const kUndefined = "behaviour the reference leaves undefined: its PNG shows a placeholder";
+const char* const kEntities = "DTD entities are not expanded (the XML reader does not process the internal subset)";
+const char* const kExternal = "references to other files (CSS @import, <use> of another file) are not followed";
+const char* const kContextPaint = "context-fill and context-stroke paint are not supported";
+const char* const kPageSize =
+    "without a usable width, height and viewBox our page is 612 x 792 pt; the reference uses 100 x 100 px";
+const char* const kImages = "<image> is not imported";
+const char* const kGradientOrigin = "transform-origin on a gradient is not applied to its gradientTransform";
+const char* const kFontMetrics = "the ch unit needs font metrics";
+const char* const kViewportUnits = "vw, vh, vmin and vmax resolve against a different viewport in the reference";
+const char* const kSkewedStroke =
+    "a stroke under a skewing transform keeps a uniform width (scaled by the square root of the determinant)";
+const char* const kDegenerateCap =
+    "the curve's end tangents are horizontal; cairo puts the caps along them, the reference along the chord";
+
 const std::map<std::string, std::string> kUnsupported = {
+    {"painting/color/recursive-nested-context-without-color.svg", kContextPaint},
+    {"painting/color/recursive-nested-context.svg", kContextPaint},
+    {"painting/display/bBox-impact.svg", kClipping},
+    {"painting/display/none-on-clipPath.svg", kClipping},
+    {"painting/display/none-on-tref.svg", kText},
+    {"painting/display/none-on-tspan-1.svg", kText},
+    {"painting/display/none-on-tspan-2.svg", kText},
+    {"painting/fill-opacity/on-text.svg", kText},
+    {"painting/fill-opacity/with-pattern.svg", kPatterns},
+    {"painting/fill/icc-color.svg", kUndefined},
+    {"painting/fill/linear-gradient-on-text.svg", kText},
+    {"painting/fill/pattern-on-shape.svg", kPatterns},
+    {"painting/fill/pattern-on-text.svg", kText},
+    {"painting/fill/radial-gradient-on-text.svg", kText},
+    {"painting/fill/rgb-int-int-int.svg", kUndefined},
+    {"painting/opacity/bBox-impact.svg", kClipping},
+    {"painting/paint-order/duplicates.svg", kMarkers},
+    {"painting/paint-order/fill-markers-stroke.svg", kMarkers},
+    {"painting/paint-order/fill.svg", kMarkers},
+    {"painting/paint-order/invalid.svg", kMarkers},
+    {"painting/paint-order/markers-stroke.svg", kMarkers},
+    {"painting/paint-order/markers.svg", kMarkers},
+    {"painting/paint-order/normal.svg", kMarkers},
+    {"painting/paint-order/on-text.svg", kText},
+    {"painting/paint-order/on-tspan.svg", kText},
+    {"painting/paint-order/stroke-invalid.svg", kMarkers},
+    {"painting/paint-order/stroke-markers-fill.svg", kMarkers},
+    {"painting/paint-order/stroke-markers.svg", kMarkers},
+    {"painting/paint-order/stroke.svg", kMarkers},
+    {"painting/paint-order/trailing-data.svg", kMarkers},
+    {"painting/stroke-linejoin/arcs.svg", kUndefined},
+    {"painting/stroke-opacity/on-text.svg", kText},
+    {"painting/stroke-opacity/with-pattern.svg", kPatterns},
+    {"painting/stroke-width/negative.svg", kUndefined},
+    {"painting/stroke/line-as-curve-2.svg", kDegenerateCap},
+    {"painting/stroke/linear-gradient-on-text.svg", kText},
+    {"painting/stroke/pattern-on-text.svg", kText},
+    {"painting/stroke/pattern.svg", kPatterns},
+    {"painting/stroke/radial-gradient-on-text.svg", kText},
+    {"painting/visibility/bbox-impact-1.svg", kClipping},
+    {"painting/visibility/bbox-impact-2.svg", kClipping},
+    {"painting/visibility/bbox-impact-3.svg", kClipping},
+    {"painting/visibility/collapse-on-tspan.svg", kText},
+    {"painting/visibility/hidden-on-tspan.svg", kText},
+    {"shapes/line/with-transform.svg", kSkewedStroke},
+    {"shapes/rect/ch-values.svg", kFontMetrics},
+    {"shapes/rect/vmin-and-vmax-values.svg", kViewportUnits},
+    {"shapes/rect/vw-and-vh-values.svg", kViewportUnits},
+    {"structure/defs/style-inheritance-on-text.svg", kText},
+    {"structure/style/external-CSS.svg", kExternal},
+    {"structure/svg/attribute-value-via-ENTITY-reference.svg", kEntities},
+    {"structure/svg/deeply-nested-svg.svg", kViewportClipping},
+    {"structure/svg/elements-via-ENTITY-reference-1.svg", kEntities},
+    {"structure/svg/elements-via-ENTITY-reference-2.svg", kEntities},
+    {"structure/svg/elements-via-ENTITY-reference-3.svg", kEntities},
+    {"structure/svg/funcIRI-parsing.svg", kUndefined},
+    {"structure/svg/funcIRI-with-invalid-characters.svg", kUndefined},
+    {"structure/svg/invalid-id-attribute-1.svg", kUndefined},
+    {"structure/svg/invalid-id-attribute-2.svg", kUndefined},
+    {"structure/svg/mixed-namespaces.svg", kText},
+    {"structure/svg/negative-size.svg", kPageSize},
+    {"structure/svg/nested-svg-one-with-rect-and-one-with-viewBox.svg", kViewportClipping},
+    {"structure/svg/nested-svg-with-rect-and-percent-values.svg", kViewportClipping},
+    {"structure/svg/nested-svg-with-rect-and-viewBox-1.svg", kViewportClipping},
+    {"structure/svg/nested-svg-with-rect-and-viewBox-2.svg", kViewportClipping},
+    {"structure/svg/nested-svg-with-rect-and-viewBox-3.svg", kViewportClipping},
+    {"structure/svg/nested-svg-with-rect-and-viewBox-and-percent-values.svg", kViewportClipping},
+    {"structure/svg/nested-svg-with-rect.svg", kViewportClipping},
+    {"structure/svg/no-size.svg", kPageSize},
+    {"structure/svg/not-UTF-8-encoding.svg", kText},
+    {"structure/svg/zero-size.svg", kPageSize},
+    {"structure/symbol/content-outside-the-viewbox.svg", kViewportClipping},
+    {"structure/symbol/indirect-symbol-reference.svg", kViewportClipping},
+    {"structure/symbol/with-custom-use-size.svg", kViewportClipping},
+    {"structure/symbol/with-transform-on-use.svg", kViewportClipping},
+    {"structure/symbol/with-viewBox-and-custom-use-rect.svg", kViewportClipping},
+    {"structure/symbol/with-viewBox-and-custom-use-size.svg", kViewportClipping},
+    {"structure/transform-origin/on-clippath-objectBoundingBox.svg", kClipping},
+    {"structure/transform-origin/on-clippath.svg", kClipping},
+    {"structure/transform-origin/on-gradient-object-bounding-box.svg", kGradientOrigin},
+    {"structure/transform-origin/on-gradient-user-space-on-use.svg", kGradientOrigin},
+    {"structure/transform-origin/on-image.svg", kImages},
+    {"structure/transform-origin/on-pattern-object-bounding-box.svg", kPatterns},
+    {"structure/transform-origin/on-pattern-user-space-on-use.svg", kPatterns},
+    {"structure/transform-origin/on-text-path.svg", kText},
+    {"structure/transform-origin/on-text.svg", kText},
+    {"structure/use/nested-xlink-to-svg-element-with-rect-and-size.svg", kViewportClipping},
+    {"structure/use/xlink-to-an-external-file.svg", kExternal},
+    {"structure/use/xlink-to-svg-element-with-rect-only-width.svg", kViewportClipping},
+    {"structure/use/xlink-to-svg-element-with-rect.svg", kViewportClipping},
+    {"structure/use/xlink-to-svg-element-with-width-height-on-use.svg", kViewportClipping},
 };
 
 TEST(SvgSuite, EveryDocumentImportsWithoutCrashing) {
@@ -121,6 +234,8 @@ TEST(SvgSuite, EveryDocumentImportsWithoutCrashing) {
     }
 }
 
+// KELVO_SUITE_SURVEY=1 compares every document, the unsupported ones too, and prints one line
+// for each.
 TEST(SvgSuite, SupportedDocumentsMatchTheirReference) {
     bool survey = std::getenv("KELVO_SUITE_SURVEY") != nullptr;
     std::vector<std::string> failures;
@@ -137,9 +252,6 @@ TEST(SvgSuite, SupportedDocumentsMatchTheirReference) {
             // at the reference's width.
             Image image = kelvo::io::renderImage(*document, 72.0 * reference.width / document->width());
             Rgb8 ours = overWhite(image.pixels.data(), image.width, image.height, image.width);
-            if (survey && std::getenv("KELVO_SUITE_DUMP"))
-                kelvo::io::writeDocument(*document, "/tmp/io_dump_" + fs::path(file).stem().string() + ".png",
-                                         72.0 * reference.width / document->width());
             Comparison comparison = compare(ours, reference);
             if (!comparison.sizeMatches) result = "size " + std::to_string(image.width) + "x" + std::to_string(image.height);
             else if (comparison.differingShare > kDifferingShare)
