@@ -84,6 +84,8 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
 }
 
 void writeDocument(const doc::Document& document, const std::string& path, double dpi, const std::string& inputPath) {
+    if (!inputPath.empty() && sameFile(path, inputPath))
+        throw Error(path + ": refusing to write over the input file");
     std::string extension = fs::path(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });

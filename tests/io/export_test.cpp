@@ -162,6 +162,15 @@ TEST(JsonExport, SymbolInstancesAndEnvelopesShowTheirPaths) {
     EXPECT_NE(svg.find("<symbol id=\"kelvo-symbol-0\""), std::string::npos);
     EXPECT_NE(svg.find("<use xlink:href=\"#kelvo-symbol-0\" transform=\"matrix(1 0 0 1 100 0)\"/>"), std::string::npos) << svg;
     EXPECT_NE(svg.find("data-kelvo-envelope"), std::string::npos);
+
+    // Read back, the instance shows its square where the placement put it.
+    auto back = importSvg(svg, nullptr);
+    std::vector<doc::Point> corners;
+    back->forEach([&](const doc::Art& art) {
+        if (art.kind == doc::ArtKind::path && art.segments.size() == 4) corners.push_back(art.segments[0].anchor);
+    });
+    ASSERT_FALSE(corners.empty());
+    EXPECT_EQ(corners.front(), (doc::Point{100, 10}));
 }
 
 TEST(ImageExport, DrawsPaintFlippedOnATransparentPage) {
