@@ -167,8 +167,11 @@ Status Document::Impl::resolvePlacement(Placement placement, ArtId reference, Ar
         if (!ref) return Status::badHandle;
         if (ref->kind == ArtKind::layer || layerOf(reference) == 0) return Status::badParameter;
         if (moving && isAncestor(moving, reference)) return Status::badParameter;
-        parent = ref->parent;
-        index = indexOf(get(parent)->children, reference);
+        // Art inside an envelope is placed beside the envelope: an envelope holds its source only.
+        ArtId anchor = reference;
+        while (get(get(anchor)->parent)->kind == ArtKind::envelope) anchor = get(anchor)->parent;
+        parent = get(anchor)->parent;
+        index = indexOf(get(parent)->children, anchor);
         if (placement == Placement::above) ++index;
         break;
     }

@@ -142,6 +142,17 @@ TEST(Placement, Codes) {
     }
 }
 
+TEST(Placement, BesideAnEnvelopedObjectMeansBesideItsEnvelope) {
+    // A drop shadow duplicates a warped frame below the frame itself.
+    Document doc;
+    ArtId frame = newPath(doc), shape = 0, envelope = 0, shadow = 0;
+    ASSERT_EQ(doc.newRect(0, 0, 10, 10, false, &shape), Status::ok);
+    ASSERT_EQ(doc.makeEnvelope(frame, shape, &envelope), Status::ok);
+    ASSERT_EQ(doc.duplicate(frame, Placement::below, frame, &shadow), Status::ok);
+    EXPECT_EQ(childrenOf(doc, doc.currentLayer()), (std::vector<ArtId>{shadow, envelope}));
+    EXPECT_EQ(doc.find(envelope)->children, std::vector<ArtId>{frame});
+}
+
 TEST(Placement, RefusesWhatTheTreeCannotHold) {
     Document doc;
     ArtId path = newPath(doc);
