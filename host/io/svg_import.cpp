@@ -611,18 +611,15 @@ private:
             if (auto transform = parseTransform(v[pTransform])) own.transform = *transform;
         }
         own.transformOrigin = v[pTransformOrigin];
-        auto unsupported = [&](int property, const char* what) {
-            if (set(property) && trim(v[property]) != "none")
-                warn(what, node, std::string(what) + " is not supported; ignored");
+        auto unsupported = [&](int property, const char* kind, const char* message) {
+            if (set(property) && trim(v[property]) != "none") warn(kind, node, message);
         };
-        unsupported(pClipPath, "clipping (clip-path)");
-        unsupported(pMask, "masking (mask)");
-        unsupported(pFilter, "filters (filter)");
-        unsupported(pMarkerStart, "markers");
-        unsupported(pMarkerMid, "markers");
-        unsupported(pMarkerEnd, "markers");
-        unsupported(pMarker, "markers");
-        unsupported(pDashArray, "dashed strokes (stroke-dasharray)");
+        unsupported(pClipPath, "clip-path", "clipping paths (clip-path) are not supported; drawn unclipped");
+        unsupported(pMask, "mask", "masks are not supported; drawn unmasked");
+        unsupported(pFilter, "filter", "filters are not supported; drawn unfiltered");
+        for (int marker : {pMarkerStart, pMarkerMid, pMarkerEnd, pMarker})
+            unsupported(marker, "marker", "markers are not supported; skipped");
+        unsupported(pDashArray, "dash", "dashed strokes (stroke-dasharray) are not supported; drawn solid");
         if (set(pPaintOrder) && trim(v[pPaintOrder]) != "normal" && trim(v[pPaintOrder]).rfind("fill", 0) != 0)
             warn("paint-order", node, "paint-order is not supported; fill drawn below stroke");
         return style;

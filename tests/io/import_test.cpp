@@ -303,7 +303,7 @@ TEST(SvgImport, UnsupportedFeaturesWarnOncePerKind) {
     ASSERT_EQ(warnings.size(), 3u);
     EXPECT_EQ(warnings[0], "test.svg:1: <text> elements are not supported; skipped");
     EXPECT_EQ(warnings[1], "test.svg:3: <image> elements are not supported; skipped");
-    EXPECT_EQ(warnings[2], "test.svg:4: clipping (clip-path) is not supported; ignored");
+    EXPECT_EQ(warnings[2], "test.svg:4: clipping paths (clip-path) are not supported; drawn unclipped");
     EXPECT_EQ(topArt(*document).size(), 2u);  // the rectangles, drawn unclipped
 }
 
