@@ -16,13 +16,6 @@ using toolkit::ItemType;
 
 toolkit::Toolkit& kit() { return Host::current().toolkit(); }
 
-void copyText(const std::string& text, char* out, int32_t capacity) {
-    if (out == nullptr || capacity <= 0) return;
-    std::size_t length = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
-    std::memcpy(out, text.data(), length);
-    out[length] = '\0';
-}
-
 // Runs `body` on a live item; kResultBadHandle otherwise.
 template <class F>
 KvResult withItem(KvItem handle, F&& body) {

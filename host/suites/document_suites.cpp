@@ -18,13 +18,6 @@ doc::Document& document() { return Host::current().document(); }
 ArtId idOf(KvArtHandle handle) { return Host::artId(handle); }
 KvArtHandle handleOf(ArtId id) { return Host::artHandle(id); }
 
-void copyText(const std::string& text, char* out, int32_t capacity) {
-    if (out == nullptr || capacity <= 0) return;
-    std::size_t length = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
-    std::memcpy(out, text.data(), length);
-    out[length] = '\0';
-}
-
 bool finite(float value) { return std::isfinite(value); }
 
 // Index handles (swatches, graphic styles, symbols) are positions + 1.
@@ -107,6 +100,19 @@ const doc::Art* pathArt(KvArtHandle handle) {
     return art != nullptr && art->kind == ArtKind::path ? art : nullptr;
 }
 
+// Reads a value of an object `find` accepts into an out-parameter: kResultBadParameter without
+// one, kResultBadHandle when the object is not there (the output then holds its zero value).
+template <class T, class Read>
+KvResult readArt(KvArtHandle handle, T* out, const doc::Art* (*find)(KvArtHandle), Read read) {
+    return guarded([&] {
+        if (!clear(out)) return kResultBadParameter;
+        const doc::Art* art = find(handle);
+        if (art == nullptr) return kResultBadHandle;
+        *out = static_cast<T>(read(*art));
+        return kResultOk;
+    });
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------- art
@@ -139,13 +145,7 @@ const KvArtSuite kArtSuite = {
         });
     },
     [](KvArtHandle art, int16_t* outKind) {
-        return guarded([&] {
-            if (!clear(outKind)) return kResultBadParameter;
-            const doc::Art* found = liveArt(art);
-            if (found == nullptr) return kResultBadHandle;
-            *outKind = static_cast<int16_t>(found->kind);
-            return kResultOk;
-        });
+        return readArt(art, outKind, liveArt, [](const doc::Art& found) { return static_cast<int16_t>(found.kind); });
     },
     [](KvArtHandle art, KvArtHandle* outChild) {
         return guarded([&] {
@@ -182,13 +182,7 @@ const KvArtSuite kArtSuite = {
         });
     },
     [](KvArtHandle art, KvArtHandle* outParent) {
-        return guarded([&] {
-            if (!clear(outParent)) return kResultBadParameter;
-            const doc::Art* found = liveArt(art);
-            if (found == nullptr) return kResultBadHandle;
-            *outParent = handleOf(found->parent);
-            return kResultOk;
-        });
+        return readArt(art, outParent, liveArt, [](const doc::Art& found) { return handleOf(found.parent); });
     },
     [](KvArtHandle art, KvRealRect* outBounds) {
         return guarded([&] {
@@ -227,13 +221,7 @@ const KvArtSuite kArtSuite = {
 
 const KvPathSuite kPathSuite = {
     [](KvArtHandle path, int16_t* outCount) {
-        return guarded([&] {
-            if (!clear(outCount)) return kResultBadParameter;
-            const doc::Art* art = pathArt(path);
-            if (art == nullptr) return kResultBadHandle;
-            *outCount = static_cast<int16_t>(art->segments.size());
-            return kResultOk;
-        });
+        return readArt(path, outCount, pathArt, [](const doc::Art& art) { return static_cast<int16_t>(art.segments.size()); });
     },
     [](KvArtHandle path, int16_t index, int16_t count, KvPathSegment* out) {
         return guarded([&] {
@@ -257,25 +245,13 @@ const KvPathSuite kPathSuite = {
         });
     },
     [](KvArtHandle path, int32_t* outClosed) {
-        return guarded([&] {
-            if (!clear(outClosed)) return kResultBadParameter;
-            const doc::Art* art = pathArt(path);
-            if (art == nullptr) return kResultBadHandle;
-            *outClosed = art->closed;
-            return kResultOk;
-        });
+        return readArt(path, outClosed, pathArt, [](const doc::Art& art) { return art.closed; });
     },
     [](KvArtHandle path, int32_t closed) {
         return guarded([&] { return toResult(document().setClosed(idOf(path), closed != 0)); });
     },
     [](KvArtHandle path, int32_t* outGuide) {
-        return guarded([&] {
-            if (!clear(outGuide)) return kResultBadParameter;
-            const doc::Art* art = pathArt(path);
-            if (art == nullptr) return kResultBadHandle;
-            *outGuide = art->guide;
-            return kResultOk;
-        });
+        return readArt(path, outGuide, pathArt, [](const doc::Art& art) { return art.guide; });
     },
     [](KvArtHandle path, int32_t guide) {
         return guarded([&] { return toResult(document().setGuide(idOf(path), guide != 0)); });
@@ -327,8 +303,7 @@ const KvPathStyleSuite kPathStyleSuite = {
     [](const KvPathStyle* style) {
         return guarded([&] {
             if (style == nullptr || !validStyle(*style)) return kResultBadParameter;
-            document().setCurrentStyle(fromKv(*style));
-            return kResultOk;
+            return toResult(document().setCurrentStyle(fromKv(*style)));
         });
     },
 };
@@ -337,13 +312,7 @@ const KvPathStyleSuite kPathStyleSuite = {
 
 const KvBlendSuite kBlendSuite = {
     [](KvArtHandle art, float* outOpacity) {
-        return guarded([&] {
-            if (!clear(outOpacity)) return kResultBadParameter;
-            const doc::Art* found = liveArt(art);
-            if (found == nullptr) return kResultBadHandle;
-            *outOpacity = found->opacity;
-            return kResultOk;
-        });
+        return readArt(art, outOpacity, liveArt, [](const doc::Art& found) { return found.opacity; });
     },
     [](KvArtHandle art, float opacity) {
         return guarded([&] {
@@ -353,13 +322,7 @@ const KvBlendSuite kBlendSuite = {
         });
     },
     [](KvArtHandle art, int32_t* outMode) {
-        return guarded([&] {
-            if (!clear(outMode)) return kResultBadParameter;
-            const doc::Art* found = liveArt(art);
-            if (found == nullptr) return kResultBadHandle;
-            *outMode = found->blendMode;
-            return kResultOk;
-        });
+        return readArt(art, outMode, liveArt, [](const doc::Art& found) { return found.blendMode; });
     },
     [](KvArtHandle art, int32_t mode) {
         return guarded([&] {

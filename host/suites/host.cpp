@@ -60,6 +60,13 @@ KvResult toResult(doc::Status status) {
     return kResultFailure;
 }
 
+void copyText(const std::string& text, char* out, int32_t capacity) {
+    if (out == nullptr || capacity <= 0) return;
+    std::size_t length = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
+    std::memcpy(out, text.data(), length);
+    out[length] = '\0';
+}
+
 Host::Host() : document_(std::make_unique<doc::Document>()), random_(entropySeed()) {
     if (gCurrent != nullptr) throw std::logic_error("only one host may exist at a time");
     gCurrent = this;

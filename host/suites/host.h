@@ -153,4 +153,7 @@ KvResult guarded(F&& body) noexcept {
 
 KvResult toResult(doc::Status status);
 
+// Copies text into a caller's buffer of `capacity` bytes, truncated and NUL-terminated.
+void copyText(const std::string& text, char* out, int32_t capacity);
+
 }  // namespace kelvo::host

@@ -14,13 +14,6 @@ namespace kelvo::host {
 
 namespace {
 
-void copyText(const std::string& text, char* out, int32_t capacity) {
-    if (out == nullptr || capacity <= 0) return;
-    std::size_t length = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
-    std::memcpy(out, text.data(), length);
-    out[length] = '\0';
-}
-
 std::string fromCounted(const unsigned char* text) {
     return std::string(reinterpret_cast<const char*>(text + 1), text[0]);
 }

@@ -23,3 +23,13 @@ function(kelvo_add_plugin name)
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PLUGIN_RESOURCE} ${PLUGIN_DIRECTORY}/${name}.json)
 endfunction()
+
+# kelvo_add_subfolders(): adds every folder below the current one that has a CMakeLists.txt.
+function(kelvo_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
