@@ -88,7 +88,12 @@ Host& Host::current() {
 
 const KvBasicSuite* Host::basicSuite() const { return &kBasicSuite; }
 
-void Host::setDocument(std::unique_ptr<doc::Document> document) { document_ = std::move(document); }
+void Host::setDocument(std::unique_ptr<doc::Document> document) {
+    document_ = std::move(document);
+    // The view opens at 100 % on the new page's centre.
+    view_ = View{};
+    view_.center = doc::Point{document_->width() / 2, document_->height() / 2};
+}
 
 KvResult Host::acquire(const char* name, int32_t version, const void** outSuite) {
     ++acquireCalls_;

@@ -142,6 +142,18 @@ TEST_F(SuitesTest, ViewMapsPixelsAndArtworkBothWays) {
     }
     KvViewHandle other = nullptr;
     EXPECT_EQ(view->getNthView(1, &other), kResultBadParameter);
+
+    // An opened document gets a fresh view on its own page's centre.
+    auto opened = std::make_unique<doc::Document>();
+    opened->setPage(200, 100);
+    host.setDocument(std::move(opened));
+    KvRealPoint centre{};
+    float zoom = 0;
+    ASSERT_EQ(view->getViewCenter(zero, &centre), kResultOk);
+    view->getViewZoom(zero, &zoom);
+    EXPECT_EQ(centre.x, 100);
+    EXPECT_EQ(centre.y, 50);
+    EXPECT_EQ(zoom, 1);
     EXPECT_EQ(view->setViewZoom(zero, kNaN), kResultBadParameter);
 }
 
