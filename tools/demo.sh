@@ -17,17 +17,24 @@ while IFS=$'\t' read -r name category title; do
   echo "== kelvo about $short"
   "$kelvo" about "$short"
 
+  # The filters that work on selected art get a drawing to work on.
+  input=()
+  case "$short" in
+    quadrel) input=(--in tools/demo/area.svg --select all) ;;
+    chromble) input=(--in tools/demo/shapes.svg --select all) ;;
+  esac
+
   "$kelvo" describe "$short" > "$out/$short-dialog.txt"
   echo "== $short: first use and presets"
-  "$kelvo" run "$short" --seed 1 -o "$out/$short-first-use.svg"
-  "$kelvo" run "$short" --seed 1 --dpi 36 -o "$out/$short-first-use.png"
+  "$kelvo" run "$short" "${input[@]}" --seed 1 -o "$out/$short-first-use.svg"
+  "$kelvo" run "$short" "${input[@]}" --seed 1 --dpi 36 -o "$out/$short-first-use.png"
   cards+="<figure><img src=\"$short-first-use.svg\"><figcaption>$title first use</figcaption></figure>"$'\n'
   index=0
   while IFS= read -r preset; do
     index=$((index + 1))
     [ "$preset" = "Reset" ] && continue
     file=$(printf '%s-preset-%02d' "$short" "$index")
-    if "$kelvo" run "$short" --seed "$index" --preset "$preset" -o "$out/$file.svg" 2>"$out/$file.log"; then
+    if "$kelvo" run "$short" "${input[@]}" --seed "$index" --preset "$preset" -o "$out/$file.svg" 2>"$out/$file.log"; then
       cards+="<figure><img src=\"$file.svg\"><figcaption>$title $preset</figcaption></figure>"$'\n'
       rm -f "$out/$file.log"
     else
