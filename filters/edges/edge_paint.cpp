@@ -1,6 +1,8 @@
 // The paint of a frame: random fill, opacity and swatch, the drop shadow and the sketch copies.
 #include "edge_paint.h"
 
+#include <cmath>
+
 #include "edge_path_ops.h"
 #include "plugin.h"
 
@@ -285,7 +287,9 @@ KvResult addSketchCopy(KvArtHandle frame, const EdgeFrameParams& record, const E
     style.fillPaint = 0;
     float width = context.sketchWidth;
     if (record.sketchRandomWeight) width = drawRandom() * context.sketchWidth;
-    style.strokeWidth = width > 0.0f ? width : 0.0f;
+    // The host refuses a width that is not finite, and with it the whole style: such a width
+    // leaves the copy's own, and the copy still gets the rest of its sketch paint.
+    if (std::isfinite(width)) style.strokeWidth = width > 0.0f ? width : 0.0f;
     sPathStyle->setPathStyle(copy, &style);
     return kResultOk;
 }
