@@ -199,9 +199,12 @@ TEST_F(EdgeHostTest, CancelAfterSeveralPreviewsLeavesDocumentAndRecordAsBefore) 
 TEST_F(EdgeHostTest, OkWithPreviewOnKeepsThePreviewAndGoDrawsNothingMore) {
     ASSERT_EQ(dialog({set("Teeth height(p)", 50), set("Teeth height(p)", 70)}), kResultOk);
     ASSERT_EQ(paths().size(), 1u) << "each preview replaces the last";
+    EXPECT_GE(host.redrawCount(), 3) << "every preview asks for a redraw";
     const std::string dump = host.document().debugDump();
+    const int redraws = host.redrawCount();
     EXPECT_EQ(loader.go(filter()), kResultOk);
     EXPECT_EQ(host.document().debugDump(), dump);
+    EXPECT_EQ(host.redrawCount(), redraws);
     EXPECT_EQ(record().previewDrawn, 0);
     EXPECT_EQ(record().finalRun, 1);
 }
@@ -211,7 +214,9 @@ TEST_F(EdgeHostTest, OkWithPreviewOffDrawsOnceOnGo) {
     EXPECT_EQ(record().previewDrawn, 0);
     ASSERT_EQ(paths().size(), 1u) << "switching the preview off leaves the last preview";
     EXPECT_FLOAT_EQ(lastAnchors()[1].y, kStartY + 100);
+    const int redraws = host.redrawCount();
     EXPECT_EQ(loader.go(filter()), kResultOk);
+    EXPECT_EQ(host.redrawCount(), redraws) << "a final run leaves redrawing to the host";
     ASSERT_EQ(paths().size(), 1u) << "Go takes the stale preview away and draws once";
     EXPECT_FLOAT_EQ(lastAnchors()[1].y, kStartY + 50);
 }
