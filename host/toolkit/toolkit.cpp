@@ -136,7 +136,7 @@ Item* Dialog::resolve(const std::string& name) const {
         std::vector<Item*> row;
         for (const auto& candidate : items) {
             if (!isValueBox(*candidate) || candidate->bounds.left < text->bounds.left) continue;
-            if (!sharePage(*candidate, *text)) continue;
+            if (!showsWith(*candidate, *text)) continue;
             if (sameRow(*candidate, *text) || sameRow(*text, *candidate)) row.push_back(candidate.get());
         }
         std::stable_sort(row.begin(), row.end(),
@@ -146,13 +146,12 @@ Item* Dialog::resolve(const std::string& name) const {
     return nullptr;
 }
 
-bool Dialog::sharePage(const Item& a, const Item& b) const {
+bool Dialog::showsWith(const Item& item, const Item& label) const {
     if (!pagesProbed || pageButtons.empty()) return true;
-    auto pagesA = pagesOf.find(a.id), pagesB = pagesOf.find(b.id);
-    if (pagesA == pagesOf.end() || pagesB == pagesOf.end()) return false;
-    for (int page : pagesA->second)
-        if (pagesB->second.count(page)) return true;
-    return false;
+    auto itemPages = pagesOf.find(item.id), labelPages = pagesOf.find(label.id);
+    if (itemPages == pagesOf.end() || labelPages == pagesOf.end()) return false;
+    return std::includes(labelPages->second.begin(), labelPages->second.end(), itemPages->second.begin(),
+                         itemPages->second.end());
 }
 
 Item* Dialog::presetList() const {
@@ -168,7 +167,7 @@ const Item* Dialog::labelOf(const Item& item) const {
     for (const auto& text : items) {
         if (text->type != ItemType::textStatic || text->text.empty() || text->bounds.left > item.bounds.left) continue;
         if (!sameRow(item, *text) && !sameRow(*text, item)) continue;
-        if (!sharePage(item, *text)) continue;
+        if (!showsWith(item, *text)) continue;
         if (best == nullptr || text->bounds.left > best->bounds.left) best = text.get();
     }
     return best;

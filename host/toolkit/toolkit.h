@@ -92,8 +92,10 @@ public:
     bool pagesProbed = false;
 
     Item* item(int32_t id) const;
-    // True when the two items can show together (always, for a dialog without pages).
-    bool sharePage(const Item& a, const Item& b) const;
+    // True when `label` shows on every page `item` shows on (always, for a dialog without
+    // pages): a box on one page takes its label from that page, a box of the common column
+    // only from the common column.
+    bool showsWith(const Item& item, const Item& label) const;
     bool ended() const { return endedWith != 0; }
     // The static texts of the dialog in reading order (for the console's dialogs).
     std::vector<const Item*> staticTexts() const;

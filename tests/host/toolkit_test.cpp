@@ -62,6 +62,22 @@ TEST_F(ToolkitTest, ResolvesIdsLabelsAndLaterBoxesOfARow) {
     EXPECT_EQ(dialog.resolve("Nothing"), nullptr);
 }
 
+TEST_F(ToolkitTest, LabelsComeFromThePagesTheItemShowsOn) {
+    // Page 1: "Size" with boxes 4 and 5; page 2: "Depth" on the same row with box 6; the list
+    // 60 shows on both pages, on the row of "Depth".
+    add(101, ItemType::textStatic, {10, 10, 60, 30}, "Depth:");
+    add(6, ItemType::spinEdit, {70, 10, 120, 30});
+    dialog.item(60)->bounds = {130, 12, 180, 28};
+    dialog.pagesProbed = true;
+    dialog.pageButtons = {90, 91};
+    dialog.pagesOf = {{100, {1}}, {4, {1}}, {5, {1}}, {101, {2}}, {6, {2}}, {60, {1, 2}}};
+    EXPECT_EQ(dialog.resolve("Depth")->id, 6);
+    EXPECT_EQ(dialog.resolve("Size#2")->id, 5);
+    EXPECT_EQ(dialog.resolve("Depth#2"), nullptr) << "the list of every page is not on Depth's row";
+    EXPECT_EQ(dialog.labelOf(*dialog.item(6))->id, 101);
+    EXPECT_EQ(dialog.labelOf(*dialog.item(60)), nullptr);
+}
+
 TEST_F(ToolkitTest, UserValuesAreClampedThenNotified) {
     perform(Action::Kind::setValue, "Size", "250");
     EXPECT_EQ(dialog.item(4)->intValue, 100);
