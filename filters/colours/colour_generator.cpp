@@ -40,21 +40,13 @@ struct RunContext {
     float t;  // "Interpolate" / 100
 };
 
-// "Style [R]": graphic style trunc(r · count), 0 taken as 1. Only a style that exists is
-// applied, so a document with one graphic style or none gets none.
+// "Style [R]": only a graphic style that exists is applied.
 KvResult applyRandomGraphicStyle(KvArtHandle art, int32_t styleCount) {
-    int32_t index = truncToInt(sRandom->randomDraw() * static_cast<float>(styleCount));
-    if (index == 0 && styleCount > 0) index = 1;
-    if (index < 0 || index >= styleCount) return kResultOk;
+    const int32_t index = graphicStyleIndexOf(sRandom->randomDraw(), styleCount);
+    if (index < 0) return kResultOk;
     KvArtStyleHandle style = nullptr;
     KV_PROPAGATE(sArtStyle->getNthArtStyle(index, &style));
     return sArtStyle->applyArtStyle(art, style);
-}
-
-// "Blend [R]": trunc(20 r), where 16 to 19 become normal (0).
-int32_t drawBlendingMode() {
-    const int32_t mode = truncToInt(20.0f * sRandom->randomDraw());
-    return mode > 15 ? 0 : mode;
 }
 
 // One object of the list. A failure that ends the run is returned; the caller releases the list.
@@ -90,7 +82,7 @@ KvResult recolourObject(KvArtHandle art, const ColourParams& record, const Colou
         }
     }
     if (record.randomOpacity) KV_PROPAGATE(sBlend->setOpacity(art, sRandom->randomDraw()));
-    if (record.randomBlend) sBlend->setBlendingMode(art, drawBlendingMode());
+    if (record.randomBlend) sBlend->setBlendingMode(art, blendingModeOf(sRandom->randomDraw()));
     if (record.symbolize) {
         KvSymbolHandle symbol = nullptr;
         KV_PROPAGATE(sSymbol->newSymbolFromArt(&symbol, art, 0));

@@ -210,6 +210,17 @@ int32_t swatchPositionOf(float draw, int32_t swatchCount) {
     return static_cast<int32_t>(position);
 }
 
+int32_t graphicStyleIndexOf(float draw, int32_t styleCount) {
+    int32_t index = truncToInt(draw * static_cast<float>(styleCount));
+    if (index == 0 && styleCount > 0) index = 1;
+    return index >= 0 && index < styleCount ? index : -1;
+}
+
+int32_t blendingModeOf(float draw) {
+    const int32_t mode = truncToInt(20.0f * draw);
+    return mode > 15 ? 0 : mode;
+}
+
 void applyColourMode(KvPathStyle& style, int32_t mode, const ColourFactors& factors, int32_t swatchCount,
                      ColourRandomDraw draw, SwatchColourLookup lookup) {
     if (mode < 0 || mode >= kColourModeCount) return;

@@ -35,6 +35,13 @@ bool passesRangeTest(const KvColour& fill, float low, float high);
 // (it equals the count at the top of the range, and a list shorter than 3 has no position 2).
 int32_t swatchPositionOf(float draw, int32_t swatchCount);
 
+// "Style [R]": the graphic style a draw names among `styleCount`: trunc(draw · count), where 0
+// becomes 1. -1 when that style does not exist (a document with one graphic style or none).
+int32_t graphicStyleIndexOf(float draw, int32_t styleCount);
+
+// "Blend [R]": trunc(20 · draw), where 16 to 19 become 0 (normal).
+int32_t blendingModeOf(float draw);
+
 // Finds the colour of the document's swatch at a position from 0; false when there is none.
 using SwatchColourLookup = bool (*)(int32_t position, KvColour* outColour);
 
