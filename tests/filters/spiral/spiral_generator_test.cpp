@@ -263,6 +263,42 @@ TEST_F(SpiralHostTest, SkippedArmsLeaveGapsWhereTheyWouldBe) {
     }
 }
 
+TEST_F(SpiralHostTest, SeparateArmsCarryTheirAngleAsTheirTypeSays) {
+    // The star offset stays in the angle along an arm: point k sits at (2k + 1) T + k·s.
+    const double s = 40 * kT4 * kPi / 180;
+    ASSERT_EQ(goWith([](SpiralParams& p) {
+                  p.armMode = kArmsSeparate;
+                  p.starGap = 50;
+                  p.starAngle = 4000;
+              }),
+              kResultOk);
+    const auto arm = anchors(*paths()[0]);
+    ASSERT_EQ(arm.size(), 9u);  // five points and the four star points between them
+    for (int k = 0; k <= 4; ++k) {
+        expectNear(arm[2 * k], around(kStartX, kStartY, 20 + 6.25 * k, (2 * k + 1) * kT4 + k * s),
+                   "point " + std::to_string(k));
+        if (k < 4) {
+            expectNear(arm[2 * k + 1], around(kStartX, kStartY, 70 + 6.25 * k, (2 * k + 2) * kT4 + (k + 1) * s),
+                       "star " + std::to_string(k));
+        }
+    }
+
+    // " Spiral - DriftWood" keeps turning from arm to arm, and its star step adds the drift again:
+    // every step is 2.02 T, also across arms.
+    ASSERT_EQ(goWith([](SpiralParams& p) {
+                  p.armMode = kArmsSeparate;
+                  p.spiralType = 4;
+              }),
+              kResultOk);
+    const auto points = allAnchors();
+    ASSERT_EQ(points.size(), 50u);
+    for (std::size_t j = 1; j < points.size(); ++j) {
+        const double step =
+            angleDifference(angleFrom(points[j], kStartX, kStartY), angleFrom(points[j - 1], kStartX, kStartY));
+        EXPECT_NEAR(step, 2.02 * kT4, 1e-4) << "point " << j;
+    }
+}
+
 // Records the dialog cannot produce but Tumble, the drag buttons or a damaged block can.
 struct EdgeCase {
     const char* name;
