@@ -400,6 +400,30 @@ TEST_F(ColourHostTest, GatheredListIsHeldFromOpeningToGoOrCancel) {
     EXPECT_EQ(afterCancel.count, -1);
 }
 
+// A selected envelope is gathered, but it has no path style of its own: nothing is written back
+// as its paint, while its opacity still varies, and the run succeeds. Its source path counts as
+// selected with it and is recoloured through its own entry.
+TEST_F(ColourHostTest, EnvelopeWithoutPathStyleStillTakesTheOtherOptions) {
+    const doc::PathStyle style = paint(grayColour(.3f), grayColour(1));
+    const doc::ArtId source = addSquare(style, false, 100, 100);
+    const doc::ArtId shape = addSquare(style, false, 90, 90);
+    doc::Document& d = host.document();
+    std::vector<doc::Segment> larger;
+    for (doc::Point p : {doc::Point{80, 160}, doc::Point{160, 160}, doc::Point{160, 80}, doc::Point{80, 80}})
+        larger.push_back(doc::Segment{p, p, p, true});
+    ASSERT_EQ(d.setAllSegments(shape, larger), doc::Status::ok);
+    doc::ArtId envelope = 0;
+    ASSERT_EQ(d.makeEnvelope(source, shape, &envelope), doc::Status::ok);
+    ASSERT_EQ(d.setSelected(envelope, true), doc::Status::ok);
+    const doc::ArtId square = addSquare(style);
+
+    ASSERT_EQ(use({click("82"), check("Opacity [R]")}), kResultOk);
+    EXPECT_NE(styleOf(source).fill, style.fill);
+    EXPECT_NE(art(envelope).opacity, 1.0f);
+    EXPECT_NE(styleOf(square).fill, style.fill) << "the path beside it is recoloured";
+    for (const auto& shown : driver.transcript()) EXPECT_NE(shown.kind, "error");
+}
+
 // Nothing selected: the run has nothing to change and succeeds.
 TEST_F(ColourHostTest, EmptySelectionChangesNothing) {
     const doc::ArtId id = addSquare(paint(grayColour(.3f), grayColour(1)), false);
