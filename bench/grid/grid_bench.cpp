@@ -66,7 +66,8 @@ void previews(benchmark::State& state, const std::vector<Action>& settings) {
         for (const Action& action : settings) toolkit.perform(dialog, action);
         const Action shuffle = Action::make(Action::Kind::click, "70");
         for (auto _ : state) toolkit.perform(dialog, shuffle);
-        session.host.document().forEach([&](const kelvo::doc::Art& art) { elements += art.kind == kelvo::doc::ArtKind::path; });
+        session.host.document().forEach(
+            [&](const kelvo::doc::Art& art) { elements += art.kind == kelvo::doc::ArtKind::path; });
     };
     session.loader.getParameters(*session.filter);
     state.counters["paths"] = static_cast<double>(elements);

@@ -23,8 +23,8 @@ class GridPresetTest : public GridDialogTest, public ::testing::WithParamInterfa
 TEST_P(GridPresetTest, PresetResetsThenAppliesItsChangesAndPreviews) {
     const PresetCase& c = GetParam();
     addDefinitionRect();
-    ASSERT_EQ(dialog({uncheck("Preview"), set("20", 150), click("82"), choose("39", " Oval"), choose("35", "1"), set("11", 70),
-                      preset(c.entry)}),
+    ASSERT_EQ(dialog({uncheck("Preview"), set("20", 150), click("82"), choose("39", " Oval"), choose("35", "1"),
+                      set("11", 70), preset(c.entry)}),
               kResultOk);
     ASSERT_TRUE(driver.failure().empty()) << driver.failure();
 
@@ -154,22 +154,20 @@ TEST_P(GridEnableTest, ItemFollowsItsSetting) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, GridEnableTest,
-    ::testing::Values(EnableCase{"JitterOffWithoutShift", {}, 53, false},
-                      EnableCase{"RatioOffWithoutShift", {}, 54, false},
-                      EnableCase{"JitterOnWithShift", {set("Shift (p)", 3)}, 53, true},
-                      EnableCase{"RatioOnWithShift", {set("Shift (p)", -3)}, 54, true},
-                      EnableCase{"SkewOffUnchecked", {}, 10, false},
-                      EnableCase{"SkewOnChecked", {check("55")}, 10, true},
-                      EnableCase{"FillValuesOffForIgnore", {}, 12, false},
-                      EnableCase{"FillValuesOnForAMode", {choose("35", "3")}, 14, true},
-                      EnableCase{"StrokeValuesOffForIgnore", {}, 15, false},
-                      EnableCase{"StrokeValuesOnForAMode", {choose("36", "13")}, 18, true},
-                      EnableCase{"WidthValueOffForIgnore", {}, 19, false},
-                      EnableCase{"WidthValueOnForAMode", {choose("37", "1")}, 19, true},
-                      EnableCase{"AcrossModesFollowTheAcrossValues", {uncheck("Link"), choose("40", "1"), click("Shuffle")}, 19, true},
-                      EnableCase{"DirectionOffWithLink", {}, 40, false},
-                      EnableCase{"DirectionOnWithoutLink", {uncheck("Link")}, 40, true},
-                      EnableCase{"OkShownDisabled", {}, 1, false}),
+    ::testing::Values(
+        EnableCase{"JitterOffWithoutShift", {}, 53, false}, EnableCase{"RatioOffWithoutShift", {}, 54, false},
+        EnableCase{"JitterOnWithShift", {set("Shift (p)", 3)}, 53, true},
+        EnableCase{"RatioOnWithShift", {set("Shift (p)", -3)}, 54, true}, EnableCase{"SkewOffUnchecked", {}, 10, false},
+        EnableCase{"SkewOnChecked", {check("55")}, 10, true}, EnableCase{"FillValuesOffForIgnore", {}, 12, false},
+        EnableCase{"FillValuesOnForAMode", {choose("35", "3")}, 14, true},
+        EnableCase{"StrokeValuesOffForIgnore", {}, 15, false},
+        EnableCase{"StrokeValuesOnForAMode", {choose("36", "13")}, 18, true},
+        EnableCase{"WidthValueOffForIgnore", {}, 19, false},
+        EnableCase{"WidthValueOnForAMode", {choose("37", "1")}, 19, true},
+        EnableCase{
+            "AcrossModesFollowTheAcrossValues", {uncheck("Link"), choose("40", "1"), click("Shuffle")}, 19, true},
+        EnableCase{"DirectionOffWithLink", {}, 40, false},
+        EnableCase{"DirectionOnWithoutLink", {uncheck("Link")}, 40, true}, EnableCase{"OkShownDisabled", {}, 1, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GridDialogTest, DisabledItemsRefuseTheUser) {

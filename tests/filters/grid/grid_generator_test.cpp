@@ -105,10 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Skip 1 create 1 grows 8 positions to 9; elements at 0, 2, 4, 6, 8.
         RowsCase{"SkipOne", {set("Skip", 1)}, {{0, 4}, {49, 4}, {98, 4}, {147, 4}, {196, 4}}},
         // Create 2 skip 2 over 4 positions: C C S S grows to 5 with the fifth created.
-        RowsCase{"CreateTwoSkipTwo", {set("Number of lines", 4), set("Skip", 2), set("Create", 2)}, {{0, 4}, {49, 4}, {196, 4}}},
-        RowsCase{"Shift",
-                 {set("Number of lines", 3), set("Shift (p)", 10)},
-                 {{0, 4}, {108, 4}, {196, 4}}},
+        RowsCase{"CreateTwoSkipTwo",
+                 {set("Number of lines", 4), set("Skip", 2), set("Create", 2)},
+                 {{0, 4}, {49, 4}, {196, 4}}},
+        RowsCase{"Shift", {set("Number of lines", 3), set("Shift (p)", 10)}, {{0, 4}, {108, 4}, {196, 4}}},
         RowsCase{"ShiftRatio",
                  {set("Number of lines", 4), set("Shift (p)", 5), check("Shift ratio")},
                  {{0, 4}, {196.0f / 3 + 5, 4}, {392.0f / 3 + 10, 4}, {196, 4}}},
@@ -241,7 +241,8 @@ TEST_F(GridGeneratorTest, FlatDefinitionPathSkewsOnlyTheAxisWithExtent) {
     for (const doc::Art* art : paths()) ASSERT_EQ(host.document().setSelected(art->id, false), doc::Status::ok);
     doc::ArtId flat = 0;
     ASSERT_EQ(host.document().newArt(doc::ArtKind::path, doc::Placement::aboveAll, 0, &flat), doc::Status::ok);
-    ASSERT_EQ(host.document().setSegments(flat, 0, {{{100, 300}, {100, 300}, {100, 300}}, {{400, 300}, {400, 300}, {400, 300}}}),
+    ASSERT_EQ(host.document().setSegments(flat, 0,
+                                          {{{100, 300}, {100, 300}, {100, 300}}, {{400, 300}, {400, 300}, {400, 300}}}),
               doc::Status::ok);
     ASSERT_EQ(host.document().setSelected(flat, true), doc::Status::ok);
 
