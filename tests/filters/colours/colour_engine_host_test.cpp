@@ -189,6 +189,23 @@ TEST_F(ColourHostTest, RangeTestDecidesWhichObjectsChange) {
     }
 }
 
+// An object the range test skips still takes the draws of the mode (four), of "Width [R]" and
+// of "Apply [R]", but none for its opacity or blending mode, and keeps everything.
+TEST_F(ColourHostTest, SkippedObjectsTakeTheModeWidthAndApplyDrawsOnly) {
+    addSquares(3, paint(fourColour(.2f, .3f, .4f, .5f), fourColour(0, 0, 0, 1)));
+    ASSERT_EQ(dialog({cancel()}), kResultCancelled);  // the record, at its first-use values
+    record().rangeLow = 60;
+    record().rangeHigh = 40;
+    record().randomWidth = record().randomApply = record().randomOpacity = record().randomBlend = 1;
+    const std::string before = host.document().debugDump();
+    host::Random replica = host.random();
+
+    ASSERT_EQ(use({}), kResultOk);  // one preview, kept by the Go
+    for (int i = 0; i < 3 * 6; ++i) replica.draw();
+    EXPECT_EQ(host.random().draw(), replica.draw());
+    EXPECT_EQ(host.document().debugDump(), before);
+}
+
 // The colour options, on top of " Fill Percentage" at 100 %, which leaves four-colour
 // channels as they are: only the option shows.
 TEST_F(ColourHostTest, ColourOptionsNegateOrAverageAfterTheMode) {
