@@ -1,5 +1,6 @@
 // Stroke colour, line weight and opacity of separate arms, read back from a real host.
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -234,6 +235,22 @@ TEST_F(SpiralHostTest, TargetModesWithoutPointsLeaveTheStroke) {
     for (const doc::Art* arm : arms) {
         EXPECT_EQ(arm->style.stroke, (doc::Colour{doc::kFour, {0, 0, 0, 1}}));
         EXPECT_EQ(arm->style.strokeWidth, 1);
+    }
+}
+
+// A value that is not a number ends at the bottom of its limit instead of reaching the host.
+TEST_F(SpiralHostTest, StrokeValuesThatAreNotNumbersEndAtTheirLowerLimit) {
+    ASSERT_EQ(goWith([](SpiralParams& p) {
+                  separateArms(p);
+                  p.strokeColourMode = 1;
+                  p.strokeColour[3] = std::numeric_limits<float>::quiet_NaN();
+                  p.lineWeightMode = 1;
+                  p.lineWeight = std::numeric_limits<float>::quiet_NaN();
+              }),
+              kResultOk);
+    for (const doc::Art* arm : paths()) {
+        EXPECT_EQ(arm->style.stroke, (doc::Colour{doc::kFour, {0.01f, 0.01f, 0.01f, 0}}));
+        EXPECT_EQ(arm->style.strokeWidth, 0);
     }
 }
 
