@@ -32,6 +32,12 @@ std::string trimLeadingBlanks(const std::string& text) {
     return start == std::string::npos ? std::string() : text.substr(start);
 }
 
+std::string trimBlanks(std::string text) {
+    text = trimLeadingBlanks(text);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
 std::string trimLabel(std::string text) {
     text = trimLeadingBlanks(text);
     while (!text.empty() && (text.back() == ' ' || text.back() == ':')) text.pop_back();
@@ -48,10 +54,9 @@ bool parseReal(const std::string& text, double* out) {
     return error == std::errc() && end == text.data() + text.size() && std::isfinite(*out);
 }
 
-// Rows: items whose vertical extents overlap the label's.
+// Rows: items whose vertical extents overlap (a label beside two boxes labels both).
 bool sameRow(const Item& a, const Item& b) {
-    int32_t middle = (a.bounds.top + a.bounds.bottom) / 2;
-    return middle >= b.bounds.top && middle <= b.bounds.bottom;
+    return std::min(a.bounds.bottom, b.bounds.bottom) > std::max(a.bounds.top, b.bounds.top);
 }
 
 }  // namespace
@@ -137,10 +142,11 @@ Item* Dialog::resolve(const std::string& name) const {
         for (const auto& candidate : items) {
             if (!isValueBox(*candidate) || candidate->bounds.left < text->bounds.left) continue;
             if (!showsWith(*candidate, *text)) continue;
-            if (sameRow(*candidate, *text) || sameRow(*text, *candidate)) row.push_back(candidate.get());
+            if (sameRow(*candidate, *text)) row.push_back(candidate.get());
         }
-        std::stable_sort(row.begin(), row.end(),
-                         [](const Item* a, const Item* b) { return a->bounds.left < b->bounds.left; });
+        std::stable_sort(row.begin(), row.end(), [](const Item* a, const Item* b) {
+            return a->bounds.left != b->bounds.left ? a->bounds.left < b->bounds.left : a->bounds.top < b->bounds.top;
+        });
         if (static_cast<std::size_t>(ordinal) <= row.size()) return row[static_cast<std::size_t>(ordinal - 1)];
     }
     return nullptr;
@@ -166,7 +172,7 @@ const Item* Dialog::labelOf(const Item& item) const {
     const Item* best = nullptr;
     for (const auto& text : items) {
         if (text->type != ItemType::textStatic || text->text.empty() || text->bounds.left > item.bounds.left) continue;
-        if (!sameRow(item, *text) && !sameRow(*text, item)) continue;
+        if (!sameRow(item, *text)) continue;
         if (!showsWith(item, *text)) continue;
         if (best == nullptr || text->bounds.left > best->bounds.left) best = text.get();
     }
@@ -348,7 +354,7 @@ void Toolkit::perform(Dialog& dialog, const Action& action) {
         int32_t index = -1;
         if (!parseInt(action.value, &index)) {
             for (std::size_t i = 0; i < item->entries.size(); ++i)
-                if (trimLeadingBlanks(item->entries[i]->text) == trimLeadingBlanks(action.value))
+                if (trimBlanks(item->entries[i]->text) == trimBlanks(action.value))
                     index = static_cast<int32_t>(i);
         }
         if (index < 0 || index >= static_cast<int32_t>(item->entries.size()))
@@ -362,7 +368,7 @@ void Toolkit::perform(Dialog& dialog, const Action& action) {
     case Kind::pick: {
         KvIntPoint point = action.point;
         if (action.artworkPoint && viewPointOf) point = viewPointOf(action.artworkPoint->first, action.artworkPoint->second);
-        event_ = TrackEvent{kModifierPick, point};
+        event_ = TrackEvent{action.modifiers, point};
         item->pressed = false;
         int32_t handled = 0;
         if (item->tracker != nullptr) {

@@ -115,6 +115,7 @@ struct Action {
     std::string item;   // as Dialog::resolve names it
     std::string value;  // setValue: the number; choose: an index or an entry's text
     KvIntPoint point{}; // pick: view pixels
+    int32_t modifiers = kModifierPick;  // pick: the modifier bits the tracker reports
     // pick: an artwork point, converted to view pixels when the action happens (the dialog
     // may have changed the view's zoom by then).
     std::optional<std::pair<double, double>> artworkPoint;

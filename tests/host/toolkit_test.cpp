@@ -78,6 +78,38 @@ TEST_F(ToolkitTest, LabelsComeFromThePagesTheItemShowsOn) {
     EXPECT_EQ(dialog.labelOf(*dialog.item(60)), nullptr);
 }
 
+TEST_F(ToolkitTest, ALabelBesideTwoStackedBoxesNamesBoth) {
+    add(102, ItemType::textStatic, {10, 114, 60, 134}, "Range");
+    add(10, ItemType::spinEdit, {70, 104, 120, 124});
+    add(11, ItemType::spinEdit, {70, 126, 120, 146});
+    EXPECT_EQ(dialog.resolve("Range")->id, 10);
+    EXPECT_EQ(dialog.resolve("Range#2")->id, 11);
+    EXPECT_EQ(dialog.resolve("Size#3"), nullptr) << "rows that only touch stay apart";
+}
+
+int32_t gTrackedModifiers = -1;
+int32_t pressingTracker(KvItem item, KvTracker tracker) {
+    gTrackedModifiers = reinterpret_cast<TrackEvent*>(tracker)->modifiers;
+    if (gTrackedModifiers & kModifierPick) reinterpret_cast<Item*>(item)->pressed = true;  // default tracking
+    return 1;
+}
+
+TEST_F(ToolkitTest, PickReportsItsModifiersAndAPressBecomesAClick) {
+    Item* button = add(150, ItemType::picturePushButton, {250, 10, 270, 30});
+    button->tracker = pressingTracker;
+    Action pick = Action::make(Action::Kind::pick, "150");
+    pick.point = {12, 34};
+    toolkit.perform(dialog, pick);
+    EXPECT_EQ(gTrackedModifiers, kModifierPick);
+    EXPECT_EQ(gLastNotified, 150) << "the tracker's default tracking makes the press a click";
+    gNotified = 0;
+    pick.modifiers = 0;
+    toolkit.perform(dialog, pick);
+    EXPECT_EQ(gTrackedModifiers, 0);
+    EXPECT_EQ(gNotified, 0) << "a handled event without a press is no click";
+    EXPECT_EQ(toolkit.trackEvent().modifiers, 0) << "the event ends with the pick";
+}
+
 TEST_F(ToolkitTest, UserValuesAreClampedThenNotified) {
     perform(Action::Kind::setValue, "Size", "250");
     EXPECT_EQ(dialog.item(4)->intValue, 100);
@@ -105,6 +137,8 @@ TEST_F(ToolkitTest, ChoosesEntriesByIndexOrTextWithOptionalBlank) {
     EXPECT_EQ(dialog.item(60)->activeEntry()->id, 2);
     perform(Action::Kind::choose, "60", " Wide");
     EXPECT_EQ(dialog.item(60)->activeEntry()->id, 1);
+    perform(Action::Kind::choose, "60", "Wide ");
+    EXPECT_EQ(dialog.item(60)->activeEntry()->id, 1) << "blanks around the text do not matter";
     perform(Action::Kind::choose, "60", "0");
     EXPECT_EQ(dialog.item(60)->activeEntry()->id, 0);
 }
