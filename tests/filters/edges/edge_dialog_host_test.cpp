@@ -19,21 +19,6 @@ const char* const kPresetNames[kEdgePresetCount] = {
     " Preset 14", " Preset 15", " Preset 16", " Preset 17", " Preset 18", " Preset 19", " Preset 20",
 };
 
-std::vector<std::size_t> joined(std::initializer_list<std::vector<std::size_t>> groups) {
-    std::vector<std::size_t> words;
-    for (const auto& group : groups) words.insert(words.end(), group.begin(), group.end());
-    return words;
-}
-
-// Words that are not in `allowed`.
-std::vector<std::size_t> outside(const std::vector<std::size_t>& words, const std::vector<std::size_t>& allowed) {
-    const std::set<std::size_t> permitted(allowed.begin(), allowed.end());
-    std::vector<std::size_t> rest;
-    for (std::size_t word : words)
-        if (!permitted.count(word)) rest.push_back(word);
-    return rest;
-}
-
 // Every entry writes Reset and its changes into the record, switches Preview on and shows
 // every value in its item: the record the dialog reads back is the preset, word for word.
 TEST_F(EdgeHostTest, EveryPresetTurnsPreviewOnAndShowsItsValues) {
@@ -41,7 +26,7 @@ TEST_F(EdgeHostTest, EveryPresetTurnsPreviewOnAndShowsItsValues) {
                    choose("103", " Slant 8"), set("Interpolate2", 12)}),
               kResultOk);
     const std::vector<std::size_t> protocolWords =
-        joined({EDGE_WORDS(finalRun), EDGE_WORDS(previewDrawn), EDGE_WORDS(dialogBounds), EDGE_WORDS(dialogBoundsSaved)});
+        joinedWords({EDGE_WORDS(finalRun), EDGE_WORDS(previewDrawn), EDGE_WORDS(dialogBounds), EDGE_WORDS(dialogBoundsSaved)});
     for (int32_t index = 0; index < kEdgePresetCount; ++index) {
         SCOPED_TRACE(kPresetNames[index]);
         EdgeFrameParams expected = record();
@@ -101,7 +86,7 @@ TEST_F(EdgeHostTest, TumbleLeavesItsUntouchedFieldsAlone) {
     const EdgeFrameParams before = record();
     ASSERT_EQ(use({click("Tumble")}), kResultOk);
 
-    const std::vector<std::size_t> tumbled = joined({
+    const std::vector<std::size_t> tumbled = joinedWords({
         EDGE_WORDS(teethHeight), EDGE_WORDS(teethGap), EDGE_WORDS(teethSlant), EDGE_WORDS(teethBase),
         EDGE_WORDS(teethCount), EDGE_WORDS(skipCount), EDGE_WORDS(createCount), EDGE_WORDS(frameCount),
         EDGE_WORDS(randomWarp), EDGE_WORDS(slantOption), EDGE_WORDS(centreAnchor), EDGE_WORDS(centreDirection),

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "edge_outline.h"
-#include "scripted_draws.h"
+#include "filter_test_support.h"
 
 namespace {
 

@@ -1,9 +1,7 @@
 // First-use values, " Reset" and the presets.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstddef>
-#include <initializer_list>
 #include <vector>
 
 #include "edge_params.h"
@@ -13,31 +11,13 @@ namespace {
 
 constexpr KvRealPoint kViewCentre{306.0f, 396.0f};
 
-// The fields a writer leaves alone: those still different after it ran on two records that
-// started with different bytes.
-template <class Write>
-std::vector<std::size_t> fieldsLeftAlone(Write write) {
-    EdgeFrameParams a = recordFilledWith(0x11);
-    EdgeFrameParams b = recordFilledWith(0x77);
-    write(a);
-    write(b);
-    return differingWords(a, b);
-}
-
-std::vector<std::size_t> concat(std::initializer_list<std::vector<std::size_t>> parts) {
-    std::vector<std::size_t> all;
-    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    std::sort(all.begin(), all.end());
-    return all;
-}
-
 TEST(EdgeDefaults, WriteEveryFieldButFinalRunAndDialogBounds) {
-    EXPECT_EQ(fieldsLeftAlone([](EdgeFrameParams& p) { SetEdgeDefaults(p, kViewCentre); }),
-              concat({EDGE_WORDS(finalRun), EDGE_WORDS(dialogBounds)}));
+    EXPECT_EQ(fieldsLeftAlone<EdgeFrameParams>([](EdgeFrameParams& p) { SetEdgeDefaults(p, kViewCentre); }),
+              joinedWords({EDGE_WORDS(finalRun), EDGE_WORDS(dialogBounds)}));
 }
 
 TEST(EdgeDefaults, DifferFromResetInSketchShiftAndDialogState) {
-    EdgeFrameParams record = recordFilledWith(0x11);
+    EdgeFrameParams record = recordFilledWith<EdgeFrameParams>(0x11);
     SetEdgeDefaults(record, kViewCentre);
     EXPECT_EQ(record.sketchShift, 5.0f);
     EXPECT_EQ(record.viewZoom, 100.0f);
@@ -51,13 +31,13 @@ TEST(EdgeDefaults, DifferFromResetInSketchShiftAndDialogState) {
 }
 
 TEST(EdgePresets, ResetKeepsZoomPageFinalRunAndDialogPosition) {
-    EXPECT_EQ(fieldsLeftAlone([](EdgeFrameParams& p) { ApplyEdgePreset(p, 7, kViewCentre); }),
-              concat({EDGE_WORDS(viewZoom), EDGE_WORDS(page), EDGE_WORDS(finalRun), EDGE_WORDS(dialogBounds),
+    EXPECT_EQ(fieldsLeftAlone<EdgeFrameParams>([](EdgeFrameParams& p) { ApplyEdgePreset(p, 7, kViewCentre); }),
+              joinedWords({EDGE_WORDS(viewZoom), EDGE_WORDS(page), EDGE_WORDS(finalRun), EDGE_WORDS(dialogBounds),
                       EDGE_WORDS(dialogBoundsSaved)}));
 }
 
 TEST(EdgePresets, ResetPlacesStartAndCentresAtTheView) {
-    EdgeFrameParams record = recordFilledWith(0x11);
+    EdgeFrameParams record = recordFilledWith<EdgeFrameParams>(0x11);
     record.preview = 0;
     ApplyEdgePreset(record, 0, kViewCentre);
     EXPECT_EQ(record.preview, 1);
@@ -120,12 +100,12 @@ const PresetCase kPresets[] = {
 TEST(EdgePresets, EachEntryIsResetPlusItsChanges) {
     for (const PresetCase& preset : kPresets) {
         SCOPED_TRACE(preset.index);
-        EdgeFrameParams expected = recordFilledWith(0x3C);
+        EdgeFrameParams expected = recordFilledWith<EdgeFrameParams>(0x3C);
         ApplyEdgePreset(expected, 0, kViewCentre);
         preset.changes(expected);
         expected.presetIndex = preset.index;
 
-        EdgeFrameParams actual = recordFilledWith(0x3C);
+        EdgeFrameParams actual = recordFilledWith<EdgeFrameParams>(0x3C);
         ApplyEdgePreset(actual, preset.index, kViewCentre);
         EXPECT_EQ(differingWords(actual, expected), std::vector<std::size_t>{});
     }

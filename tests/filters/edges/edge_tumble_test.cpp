@@ -6,14 +6,13 @@
 
 #include "edge_params.h"
 #include "record_words.h"
-#include "scripted_draws.h"
 
 namespace {
 
 constexpr KvRealPoint kDocumentSize{612.0f, 792.0f};
 
 TEST(EdgeTumble, LeavesPaintShadowSketchStartAndPatternAlone) {
-    EdgeFrameParams before = recordFilledWith(0x41);
+    EdgeFrameParams before = recordFilledWith<EdgeFrameParams>(0x41);
     EdgeFrameParams after = before;
     ScriptedDraws draws({0.99f});  // every gate opens, so every optional field is written
     TumbleEdgeParams(after, kDocumentSize, ScriptedDraws::draw);
@@ -47,7 +46,7 @@ TEST(EdgeTumble, LeavesPaintShadowSketchStartAndPatternAlone) {
 }
 
 TEST(EdgeTumble, ClosedGatesKeepTheFixedValues) {
-    EdgeFrameParams record = recordFilledWith(0x41);
+    EdgeFrameParams record = recordFilledWith<EdgeFrameParams>(0x41);
     ScriptedDraws draws({0.0f});
     TumbleEdgeParams(record, kDocumentSize, ScriptedDraws::draw);
 
@@ -93,7 +92,7 @@ TEST(EdgeTumble, OpenGatesDrawInTheirOrder) {
         0.75f, 0.25f,  0.75f, 0.25f,                       // interp2 centre x, y
     };
     ScriptedDraws draws(script);
-    EdgeFrameParams record = recordFilledWith(0x41);
+    EdgeFrameParams record = recordFilledWith<EdgeFrameParams>(0x41);
     TumbleEdgeParams(record, kDocumentSize, ScriptedDraws::draw);
 
     EXPECT_EQ(draws.taken(), script.size());
