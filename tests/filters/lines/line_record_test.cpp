@@ -2,106 +2,60 @@
 // Tumble's draws in their order.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstddef>
-#include <cstring>
-#include <initializer_list>
 #include <vector>
 
+#include "filter_test_support.h"
 #include "line_params.h"
 
 namespace {
 
-// The host's draw, replaced by a fixed sequence (its last value repeats once it runs out).
-struct Draws {
-    static inline std::vector<float> values;
-    static inline std::size_t taken = 0;
-    static void script(std::vector<float> next) {
-        values = std::move(next);
-        taken = 0;
-    }
-    static float draw() { return values[std::min(taken++, values.size() - 1)]; }
-};
-
-LineParams filledWith(unsigned char byte) {
-    LineParams record;
-    std::memset(&record, byte, sizeof record);
-    return record;
-}
-
-std::vector<std::size_t> wordsOf(std::size_t offset, std::size_t size) {
-    std::vector<std::size_t> words;
-    for (std::size_t word = offset / 4; word < (offset + size) / 4; ++word) words.push_back(word);
-    return words;
-}
-#define WORDS(field) wordsOf(offsetof(LineParams, field), sizeof(LineParams::field))
-
-std::vector<std::size_t> concat(std::initializer_list<std::vector<std::size_t>> parts) {
-    std::vector<std::size_t> all;
-    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    std::sort(all.begin(), all.end());
-    return all;
-}
-
-// The fields a writer leaves alone: those still different after it ran on two records that
-// started with different bytes.
-template <class Write>
-std::vector<std::size_t> fieldsLeftAlone(Write write) {
-    LineParams a = filledWith(0x11);
-    LineParams b = filledWith(0x77);
-    write(a);
-    write(b);
-    std::vector<std::size_t> words;
-    const auto* x = reinterpret_cast<const unsigned char*>(&a);
-    const auto* y = reinterpret_cast<const unsigned char*>(&b);
-    for (std::size_t word = 0; word < sizeof(LineParams) / 4; ++word) {
-        if (std::memcmp(x + 4 * word, y + 4 * word, 4) != 0) words.push_back(word);
-    }
-    return words;
-}
+#define WORDS(field) RECORD_WORDS(LineParams, field)
 
 TEST(LineRecord, FirstUseWritesEveryFieldButFinalRunAndDialogBounds) {
-    EXPECT_EQ(fieldsLeftAlone([](LineParams& p) { SetLineDefaults(p); }),
-              concat({WORDS(finalRun), WORDS(dialogBounds)}));
+    EXPECT_EQ(fieldsLeftAlone<LineParams>([](LineParams& p) { SetLineDefaults(p); }),
+              joinedWords({WORDS(finalRun), WORDS(dialogBounds)}));
 }
 
 TEST(LineRecord, EveryPresetKeepsPageZoomFinalRunAndDialogPosition) {
-    const auto kept = concat({WORDS(page), WORDS(viewZoom), WORDS(finalRun), WORDS(dialogBounds),
-                              WORDS(dialogBoundsSaved)});
+    const auto kept = joinedWords({WORDS(page), WORDS(viewZoom), WORDS(finalRun), WORDS(dialogBounds),
+                                   WORDS(dialogBoundsSaved)});
     for (int32_t index : {0, 1, 18, 24, 36, 37, -1}) {
         SCOPED_TRACE(index);
-        EXPECT_EQ(fieldsLeftAlone([index](LineParams& p) { ApplyLinePreset(p, index); }), kept);
+        EXPECT_EQ(fieldsLeftAlone<LineParams>([index](LineParams& p) { ApplyLinePreset(p, index); }), kept);
     }
 }
 
 TEST(LineRecord, TumbleLeavesCheckBoxesShapeDirectionStartAndDialogStateAlone) {
-    Draws::script({0.9f});
-    const auto kept = fieldsLeftAlone([](LineParams& p) {
-        Draws::taken = 0;
-        TumbleLineParams(p, Draws::draw);
+    const auto kept = fieldsLeftAlone<LineParams>([](LineParams& p) {
+        ScriptedDraws draws({0.9f});
+        TumbleLineParams(p, ScriptedDraws::draw);
     });
-    EXPECT_EQ(kept, concat({wordsOf(0, 11 * 4),  // the eleven check boxes, "Preview" among them
-                            WORDS(finalRun), WORDS(dialogBoundsSaved), WORDS(page), WORDS(presetIndex),
-                            WORDS(shape), WORDS(direction), WORDS(viewZoom), WORDS(maxLength), WORDS(startX),
-                            WORDS(startY), WORDS(dialogBounds)}));
+    EXPECT_EQ(kept, joinedWords({wordsOf(0, 11 * 4),  // the eleven check boxes, "Preview" among them
+                                 WORDS(finalRun), WORDS(dialogBoundsSaved), WORDS(page), WORDS(presetIndex),
+                                 WORDS(shape), WORDS(direction), WORDS(viewZoom), WORDS(maxLength), WORDS(startX),
+                                 WORDS(startY), WORDS(dialogBounds)}));
 }
 
 TEST(LineRecord, TumbleDrawsEveryValueInItsOrder) {
-    Draws::script({0.5f, 0.25f, 0.5f, 0.1f,               // count, thickness, length, gap
-                   0.9f, 0.25f,                           // angle
-                   0.9f, 0.5f, 0.25f, 0.25f, 0.5f,        // scale x, then y: added draw first
-                   0.9f, 0.5f,                            // repeat blocks
-                   0.9f, 0.75f, 0.25f,                    // length factor
-                   0.9f, 0.25f, 0.75f,                    // thickness factor
-                   0.9f, 0.5f, 0.5f,                      // gap factor
-                   0.9f, 0.0f, 0.5f,                      // angle factor
-                   0.9f, 0.5f, 0.5f, 0.5f, 0.1f, 0.1f, 0.2f, 0.0f, 0.0f, 0.5f,    // fill
-                   0.9f, 0.99f, 0.3f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 0.6f, 0.1f,   // stroke
-                   0.9f, 0.5f, 0.5f, 0.2f,                // width
-                   0.9f, 0.25f});                         // style interpolate
-    LineParams record = filledWith(0x11);
-    TumbleLineParams(record, Draws::draw);
-    EXPECT_EQ(Draws::taken, Draws::values.size());
+    const std::vector<float> script = {
+        0.5f, 0.25f, 0.5f, 0.1f,                                      // count, thickness, length, gap
+        0.9f, 0.25f,                                                  // angle
+        0.9f, 0.5f, 0.25f, 0.25f, 0.5f,                               // scale x, then y: added draw first
+        0.9f, 0.5f,                                                   // repeat blocks
+        0.9f, 0.75f, 0.25f,                                           // length factor
+        0.9f, 0.25f, 0.75f,                                           // thickness factor
+        0.9f, 0.5f, 0.5f,                                             // gap factor
+        0.9f, 0.0f, 0.5f,                                             // angle factor
+        0.9f, 0.5f, 0.5f, 0.5f, 0.1f, 0.1f, 0.2f, 0.0f, 0.0f, 0.5f,   // fill
+        0.9f, 0.99f, 0.3f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 0.6f, 0.1f,  // stroke
+        0.9f, 0.5f, 0.5f, 0.2f,                                       // width
+        0.9f, 0.25f                                                   // style interpolate
+    };
+    ScriptedDraws draws(script);
+    LineParams record = recordFilledWith<LineParams>(0x11);
+    TumbleLineParams(record, ScriptedDraws::draw);
+    EXPECT_EQ(draws.taken(), script.size());
 
     EXPECT_EQ(record.lineCount, 100);
     EXPECT_FLOAT_EQ(record.thickness, 5.0f);
@@ -131,10 +85,10 @@ TEST(LineRecord, TumbleDrawsEveryValueInItsOrder) {
 
 TEST(LineRecord, TumbleGatesThatFailKeepFirstUseValues) {
     // 0.7 is not above any gate: every gate takes its one draw and nothing more.
-    Draws::script({0.0f, 0.0f, 0.0f, 0.0f, 0.7f});
-    LineParams record = filledWith(0x11);
-    TumbleLineParams(record, Draws::draw);
-    EXPECT_EQ(Draws::taken, 4u + 11u);
+    ScriptedDraws draws({0.0f, 0.0f, 0.0f, 0.0f, 0.7f});
+    LineParams record = recordFilledWith<LineParams>(0x11);
+    TumbleLineParams(record, ScriptedDraws::draw);
+    EXPECT_EQ(draws.taken(), 4u + 11u);
     EXPECT_EQ(record.lineCount, 0);  // below the dialog's minimum: the generator draws no line
     EXPECT_EQ(record.thickness, 0.0f);
     EXPECT_EQ(record.angle, 0.0f);
@@ -149,9 +103,9 @@ TEST(LineRecord, TumbleGatesThatFailKeepFirstUseValues) {
 }
 
 TEST(LineRecord, TumbleNeverChoosesTheLastModeOfAList) {
-    Draws::script({0.999999f});
-    LineParams record = filledWith(0x11);
-    TumbleLineParams(record, Draws::draw);
+    ScriptedDraws draws({0.999999f});
+    LineParams record = recordFilledWith<LineParams>(0x11);
+    TumbleLineParams(record, ScriptedDraws::draw);
     EXPECT_EQ(record.fillMode, kLineFillModeCount - 2);
     EXPECT_EQ(record.strokeMode, kLineStrokeModeCount - 2);
     EXPECT_EQ(record.widthMode, kLineWidthModeCount - 2);
