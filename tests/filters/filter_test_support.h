@@ -23,7 +23,7 @@ public:
         ++taken_;
         return value;
     }
-    std::size_t taken() const { return taken_; }
+    static std::size_t taken() { return taken_; }
 
 private:
     static inline std::vector<float> values_;

@@ -1,8 +1,10 @@
 // The dialog through the host: presets, Tumble, the enable rules, Link and the direction list,
 // and the pick buttons.
 #include <cstddef>
+#include <cstring>
 #include <functional>
 
+#include "filter_test_support.h"
 #include "grid_host_fixture.h"
 
 namespace kelvo::testing {
@@ -83,30 +85,15 @@ TEST_F(GridDialogTest, ResetDiffersFromFirstUseOnlyInTheAcrossModes) {
 }
 
 // Word indices of the fields Tumble may write.
+#define GRID_WORDS(field) RECORD_WORDS(GridParams, field)
 std::vector<std::size_t> tumbledWords() {
-    std::vector<std::size_t> words;
-    auto add = [&](std::size_t offset, std::size_t size) {
-        for (std::size_t w = offset / 4; w < (offset + size) / 4; ++w) words.push_back(w);
-    };
-#define GRID_WORDS(field) add(offsetof(GridParams, field), sizeof(GridParams::field))
-    GRID_WORDS(lineCount);
-    GRID_WORDS(thickness);
-    GRID_WORDS(altThickness);
-    GRID_WORDS(skipCount);
-    GRID_WORDS(createCount);
-    GRID_WORDS(shift);
-    GRID_WORDS(curve);
-    GRID_WORDS(fillMode);
-    GRID_WORDS(strokeMode);
-    GRID_WORDS(widthMode);
-    GRID_WORDS(fillChannel);
-    GRID_WORDS(strokeChannel);
-    GRID_WORDS(widthValue);
-    GRID_WORDS(finalRun);
-    GRID_WORDS(previewDrawn);
-#undef GRID_WORDS
-    return words;
+    return joinedWords({GRID_WORDS(lineCount), GRID_WORDS(thickness), GRID_WORDS(altThickness), GRID_WORDS(skipCount),
+                        GRID_WORDS(createCount), GRID_WORDS(shift), GRID_WORDS(curve), GRID_WORDS(fillMode),
+                        GRID_WORDS(strokeMode), GRID_WORDS(widthMode), GRID_WORDS(fillChannel),
+                        GRID_WORDS(strokeChannel), GRID_WORDS(widthValue), GRID_WORDS(finalRun),
+                        GRID_WORDS(previewDrawn)});
 }
+#undef GRID_WORDS
 
 TEST_F(GridDialogTest, TumbleChangesOnlyItsFieldsAndRedraws) {
     addDefinitionRect();

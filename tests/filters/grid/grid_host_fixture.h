@@ -2,86 +2,31 @@
 // dialog, and helpers for setting up a definition path and reading the grid back.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstring>
-#include <filesystem>
+#include <algorithm>
+#include <cstdint>
 #include <map>
-#include <sstream>
-#include <string>
-#include <utility>
 #include <vector>
 
+#include "filter_host_fixture.h"
 #include "grid_params.h"
-#include "loader/loader.h"
 #include "plugin.h"
-#include "suites/host.h"
-#include "toolkit/toolkit.h"
 
 namespace kelvo::testing {
-
-using toolkit::Action;
 
 // The definition rectangle most tests select: 300 x 200 points with its lower left at (100, 400).
 inline constexpr float kLeft = 100.0f, kBottom = 400.0f, kWidth = 300.0f, kHeight = 200.0f;
 
-// ---- The user's actions, for scripts.
-inline Action set(const std::string& item, double value) {
-    std::ostringstream text;
-    text << value;
-    return Action::make(Action::Kind::setValue, item, text.str());
-}
-inline Action check(const std::string& item) { return Action::make(Action::Kind::check, item); }
-inline Action uncheck(const std::string& item) { return Action::make(Action::Kind::uncheck, item); }
-inline Action choose(const std::string& list, const std::string& entry) {
-    return Action::make(Action::Kind::choose, list, entry);
-}
-inline Action preset(const std::string& entry) {
-    Action action = Action::make(Action::Kind::choose, "", entry);
-    action.presetList = true;
-    return action;
-}
-inline Action click(const std::string& item) { return Action::make(Action::Kind::click, item); }
-// A pick button used with the pick modifier at an artwork point.
-inline Action pick(const std::string& item, double x, double y = 300) {
-    Action action = Action::make(Action::Kind::pick, item);
-    action.artworkPoint = std::pair{x, y};
-    return action;
-}
-inline Action cancel() { return Action::make(Action::Kind::cancel); }
-
-class GridHostTest : public ::testing::Test {
+class GridHostTest : public FilterHostTest<GridParams> {
 protected:
-    std::ostringstream out, err;
-    toolkit::HeadlessDriver driver{out, err};
-    host::Host host;
-    host::Loader loader{host};
-    host::Plugin* plugin = nullptr;
+    GridHostTest() : FilterHostTest("KV07_Quadrel", 11) {}
 
     void SetUp() override {
-        host.seed(11);
-        host.toolkit().setDriver(&driver);
         driver.inspect = [this](toolkit::Dialog& d) { recordItems(d); };
-        plugin = &loader.add(std::filesystem::path(KELVO_PLUGIN_DIR) / "KV07_Quadrel.json");
-        ASSERT_EQ(loader.start(*plugin), kResultOk);
-        ASSERT_NE(host.filterNamed("KV07_Quadrel"), nullptr);
+        FilterHostTest::SetUp();
     }
 
-    host::FilterRecord& filter() { return *host.filterNamed("KV07_Quadrel"); }
-    GridParams& record() { return *static_cast<GridParams*>(*filter().parameters); }
-    // The plug-in's globals block, which the host holds only while the library is unloaded:
-    // unloads and reloads the plug-in to read it.
     PluginGlobals globals() {
-        EXPECT_EQ(loader.unload(*plugin), kResultOk);
-        const PluginGlobals copy = *static_cast<PluginGlobals*>(plugin->globals);
-        EXPECT_EQ(loader.reload(*plugin), kResultOk);
-        return copy;
-    }
-
-    std::vector<unsigned char> recordBytes() {
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&record());
-        return {bytes, bytes + sizeof(GridParams)};
+        return readGlobals([](const void* block) { return *static_cast<const PluginGlobals*>(block); });
     }
 
     // A selected path in the document, outside any command.
@@ -93,18 +38,6 @@ protected:
     }
     doc::ArtId addDefinitionRect() { return addSelectedRect(kLeft, kBottom, kWidth, kHeight); }
 
-    // Opens the dialog and works it with `script`; OK unless the script ends it otherwise.
-    KvResult dialog(std::vector<Action> script) {
-        driver.addScript(std::move(script));
-        return loader.getParameters(filter());
-    }
-
-    // The dialog, then Go when it was confirmed: one use of the filter.
-    KvResult use(std::vector<Action> script) {
-        const KvResult result = dialog(std::move(script));
-        return result == kResultOk ? loader.go(filter()) : result;
-    }
-
     // One use with Preview off, whose Go draws with random draws from a fresh host sequence of
     // `seed`; a test can follow the same sequence with host::Random(seed).
     KvResult seededUse(std::vector<Action> script, uint64_t seed) {
@@ -113,15 +46,6 @@ protected:
         if (result != kResultOk) return result;
         host.seed(seed);
         return loader.go(filter());
-    }
-
-    // Every path in the document, bottom first: the grid elements in the order they were made.
-    std::vector<const doc::Art*> paths() {
-        std::vector<const doc::Art*> found;
-        host.document().forEach([&](const doc::Art& art) {
-            if (art.kind == doc::ArtKind::path) found.push_back(&art);
-        });
-        return found;
     }
 
     static doc::Rect boundsOf(const doc::Art& path) {

@@ -3,24 +3,18 @@
 
 #include <vector>
 
+#include "filter_test_support.h"
 #include "grid_params.h"
 
 namespace {
 
-std::vector<float> gDraws;
-std::size_t gTaken = 0;
-float scriptedDraw() {
-    const float value = gTaken < gDraws.size() ? gDraws[gTaken] : 0.0f;
-    ++gTaken;
-    return value;
-}
-
+// Tumble on the first-use record with `draws` in order, then 0 once they run out.
 GridParams tumbled(std::vector<float> draws) {
-    gDraws = std::move(draws);
-    gTaken = 0;
+    draws.push_back(0.0f);
+    ScriptedDraws scripted(std::move(draws));
     GridParams record{};
     SetGridDefaults(record);
-    TumbleGridParams(record, scriptedDraw);
+    TumbleGridParams(record, ScriptedDraws::draw);
     return record;
 }
 
@@ -39,7 +33,7 @@ TEST(GridTumbleTest, EveryGateOpenTakesTheDrawsInOrder) {
         // across fill, stroke and width gates closed
         0.1f, 0.1f, 0.1f};
     const GridParams r = tumbled(draws);
-    EXPECT_EQ(gTaken, draws.size());
+    EXPECT_EQ(ScriptedDraws::taken(), draws.size());
 
     EXPECT_EQ(r.lineCount[kGridUp], 15);
     EXPECT_FLOAT_EQ(r.thickness[kGridUp], 5.0f);
@@ -73,9 +67,7 @@ TEST(GridTumbleTest, ClosedGatesResetTheirFields) {
     record.skipCount[kGridUp] = 9;
     record.curve[kGridAcross] = 7.0f;
     record.widthMode[kGridAcross] = 1;
-    gDraws = {0.5f};  // every gate draw 0.5 (50 < 60, 70 and 80) stays closed
-    gTaken = 0;
-    TumbleGridParams(record, [] { return 0.5f; });
+    TumbleGridParams(record, [] { return 0.5f; });  // every gate draw 0.5 (50 < 60, 70 and 80) stays closed
     EXPECT_EQ(record.skipCount[kGridUp], 0);
     EXPECT_EQ(record.createCount[kGridUp], 1);
     EXPECT_EQ(record.curve[kGridAcross], 0.0f);
