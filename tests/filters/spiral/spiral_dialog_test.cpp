@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "filter_test_support.h"
 #include "spiral_host_fixture.h"
 
 namespace kelvo::testing {
@@ -12,10 +13,6 @@ namespace {
 using toolkit::Dialog;
 using toolkit::Item;
 using toolkit::ItemType;
-
-bool operator==(const KvIntRect& a, const KvIntRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 struct Layout {
     int32_t id;
@@ -270,17 +267,6 @@ TEST_F(SpiralDialogTest, EnableRulesFollowTheValues) {
     }
 }
 
-// Indices of the 32-bit fields in which two records differ.
-std::vector<std::size_t> differingFields(const SpiralParams& a, const SpiralParams& b) {
-    std::vector<std::size_t> fields;
-    const auto* x = reinterpret_cast<const unsigned char*>(&a);
-    const auto* y = reinterpret_cast<const unsigned char*>(&b);
-    for (std::size_t field = 0; field < sizeof(SpiralParams) / 4; ++field) {
-        if (std::memcmp(x + 4 * field, y + 4 * field, 4) != 0) fields.push_back(field);
-    }
-    return fields;
-}
-
 using Edit = void (*)(SpiralParams&);
 const Edit kPresetChanges[kSpiralPresetCount] = {
     [](SpiralParams&) {},
@@ -331,7 +317,7 @@ TEST_F(SpiralDialogTest, EveryPresetSetsItsValuesAndTurnsPreviewOn) {
         expected.presetIndex = index;
         expected.finalRun = record().finalRun;
         expected.previewDrawn = 1;
-        EXPECT_EQ(differingFields(expected, record()), std::vector<std::size_t>{});
+        EXPECT_EQ(differingWords(expected, record()), std::vector<std::size_t>{});
         EXPECT_EQ(loader.go(filter()), kResultOk);
     }
 }

@@ -4,21 +4,18 @@
 #include <cstring>
 #include <vector>
 
+#include "filter_test_support.h"
 #include "spiral_params.h"
 
 namespace {
 
-// Stands in for the host's random draw: the given values in order, then 0.
-std::vector<float> gDraws;
-std::size_t gTaken = 0;
-float scriptedDraw() { return gTaken < gDraws.size() ? gDraws[gTaken++] : (++gTaken, 0.0f); }
-
+// Tumble with `draws` standing in for the host's random draw: the values in order, then 0.
 SpiralParams tumbled(std::vector<float> draws) {
-    gDraws = std::move(draws);
-    gTaken = 0;
+    draws.push_back(0.0f);
+    ScriptedDraws scripted(std::move(draws));
     SpiralParams record;
     std::memset(&record, 0x5a, sizeof record);  // every field something Tumble must overwrite or keep
-    TumbleSpiralParams(record, scriptedDraw);
+    TumbleSpiralParams(record, ScriptedDraws::draw);
     return record;
 }
 
@@ -41,7 +38,7 @@ TEST(SpiralTumble, TakesItsDrawsInOrderWhenEveryGateOpens) {
         0.9f, 0.5f, 0.5f, 0.5f,   // gate, weight mode trunc(7), weight 10 - 5
         0.9f, 0.2f, 0.1f,         // gate, interpolation 30 - 10
     });
-    EXPECT_EQ(gTaken, 41u);
+    EXPECT_EQ(ScriptedDraws::taken(), 41u);
     EXPECT_EQ(p.pointsPerArm, 7);
     EXPECT_EQ(p.spiralCount, 11);
     EXPECT_EQ(p.spiralType, 2);
@@ -81,7 +78,7 @@ TEST(SpiralTumble, TakesItsDrawsInOrderWhenEveryGateOpens) {
 // written as they are.
 TEST(SpiralTumble, ClosedGatesKeepTheFixedValues) {
     const SpiralParams p = tumbled({});
-    EXPECT_EQ(gTaken, 17u);  // six draws for the values always set, eleven gates
+    EXPECT_EQ(ScriptedDraws::taken(), 17u);  // six draws for the values always set, eleven gates
     EXPECT_EQ(p.pointsPerArm, 0);
     EXPECT_EQ(p.spiralCount, 1);
     EXPECT_EQ(p.spiralType, 0);
