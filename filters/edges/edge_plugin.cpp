@@ -1,4 +1,5 @@
 // The KV07_Tessivo plug-in: its definition for the framework and its two filter hooks.
+#include "dialog_table.h"
 #include "edge_dialog.h"
 #include "edge_generator.h"
 #include "edge_params.h"
@@ -8,7 +9,7 @@ namespace {
 
 // First use: the start point and interpolation centres sit relative to the centre of the
 // document's first view.
-void setDefaultsAtView(EdgeFrameParams& record) { SetEdgeDefaults(record, edgeViewCentre()); }
+void setDefaultsAtView(EdgeFrameParams& record) { SetEdgeDefaults(record, viewCentre()); }
 
 KvResult EditParameters(KvFilterMessage* message) {
     return EditParametersWith<EdgeFrameParams>(message, setDefaultsAtView, InitEdgeDialog);
