@@ -71,7 +71,8 @@ inline std::vector<std::size_t> joinedWords(std::initializer_list<std::vector<st
 }
 
 // The words that are not in `allowed`.
-inline std::vector<std::size_t> outside(const std::vector<std::size_t>& words, const std::vector<std::size_t>& allowed) {
+inline std::vector<std::size_t> outside(const std::vector<std::size_t>& words,
+                                        const std::vector<std::size_t>& allowed) {
     const std::set<std::size_t> permitted(allowed.begin(), allowed.end());
     std::vector<std::size_t> rest;
     for (std::size_t word : words)

@@ -19,15 +19,6 @@ const char* const kPresetNames[kColourPresetCount] = {
     " Reset", " Preset 1", " Preset 2", " Preset 3", " Preset 4", " Preset 5", " Preset 6", " Preset 7",
 };
 
-// Words that are not in `allowed`.
-std::vector<std::size_t> outside(const std::vector<std::size_t>& words, const std::vector<std::size_t>& allowed) {
-    const std::set<std::size_t> permitted(allowed.begin(), allowed.end());
-    std::vector<std::size_t> rest;
-    for (std::size_t word : words)
-        if (!permitted.count(word)) rest.push_back(word);
-    return rest;
-}
-
 const std::vector<std::size_t> kProtocolWords = joinedWords(
     {COLOUR_WORDS(finalRun), COLOUR_WORDS(previewDrawn), COLOUR_WORDS(dialogBounds), COLOUR_WORDS(dialogBoundsSaved)});
 

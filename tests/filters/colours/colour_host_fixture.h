@@ -2,23 +2,14 @@
 // dialog, a document of selected paths to recolour, and helpers for reading them back.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <filesystem>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "colour_params.h"
-#include "loader/loader.h"
-#include "suites/host.h"
-#include "toolkit/toolkit.h"
+#include "filter_host_fixture.h"
 
 namespace kelvo::testing {
-
-using toolkit::Action;
 
 inline constexpr uint64_t kSeed = 7;
 
@@ -40,49 +31,16 @@ struct GatheredList {
     intptr_t count;
 };
 
-class ColourHostTest : public ::testing::Test {
+class ColourHostTest : public FilterHostTest<ColourParams> {
 public:
-    std::ostringstream out, err;
-    toolkit::HeadlessDriver driver{out, err};
-    host::Host host;
-    host::Loader loader{host};
-    host::Plugin* plugin = nullptr;
-
-    void SetUp() override {
-        host.seed(kSeed);
-        host.toolkit().setDriver(&driver);
-        plugin = &loader.add(std::filesystem::path(KELVO_PLUGIN_DIR) / "KV07_Chromble.json");
-        ASSERT_EQ(loader.start(*plugin), kResultOk);
-        ASSERT_NE(host.filterNamed("KV07_Chromble"), nullptr);
-    }
-
-    host::FilterRecord& filter() { return *host.filterNamed("KV07_Chromble"); }
-    ColourParams& record() { return *static_cast<ColourParams*>(*filter().parameters); }
-
-    std::vector<unsigned char> recordBytes() {
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&record());
-        return {bytes, bytes + sizeof(ColourParams)};
-    }
-
-    // Opens the dialog and works it with `script`; OK unless the script ends it otherwise.
-    KvResult dialog(std::vector<Action> script) {
-        driver.addScript(std::move(script));
-        return loader.getParameters(filter());
-    }
-
-    // The dialog, then Go when it was confirmed: one use of the filter.
-    KvResult use(std::vector<Action> script) {
-        const KvResult result = dialog(std::move(script));
-        return result == kResultOk ? loader.go(filter()) : result;
-    }
+    ColourHostTest() : FilterHostTest("KV07_Chromble", kSeed) {}
 
     // The list in the globals block, read the way the host holds it across an unload.
     GatheredList gathered() {
-        EXPECT_EQ(loader.unload(*plugin), kResultOk);
-        const auto* globals = static_cast<const intptr_t*>(plugin->globals);
-        GatheredList list{reinterpret_cast<void*>(globals[4]), globals[5]};
-        EXPECT_EQ(loader.reload(*plugin), kResultOk);
-        return list;
+        return readGlobals([](const void* block) {
+            const auto* globals = static_cast<const intptr_t*>(block);
+            return GatheredList{reinterpret_cast<void*>(globals[4]), globals[5]};
+        });
     }
 
     // ---- The document.
@@ -143,36 +101,9 @@ public:
         return style != nullptr ? *style : kNone;
     }
 
-    // ---- The user's actions.
-    static Action set(const std::string& item, double value) {
-        std::ostringstream text;
-        text << value;
-        return Action::make(Action::Kind::setValue, item, text.str());
-    }
-    static Action check(const std::string& item) { return Action::make(Action::Kind::check, item); }
-    static Action uncheck(const std::string& item) { return Action::make(Action::Kind::uncheck, item); }
-    static Action choose(const std::string& list, const std::string& entry) {
-        return Action::make(Action::Kind::choose, list, entry);
-    }
+    // ---- The user's actions on the mode and option lists.
     static Action mode(int index) { return choose("41", std::to_string(index)); }
     static Action option(int index) { return choose("42", std::to_string(index)); }
-    static Action preset(const std::string& entry) {
-        Action action = Action::make(Action::Kind::choose, "", entry);
-        action.presetList = true;
-        return action;
-    }
-    static Action click(const std::string& item) { return Action::make(Action::Kind::click, item); }
-    // A pick button used with the pick modifier at an artwork point.
-    static Action pick(const std::string& item, double x, double y = 300) {
-        Action action = Action::make(Action::Kind::pick, item);
-        action.artworkPoint = std::pair{x, y};
-        return action;
-    }
-    static Action cancel() { return Action::make(Action::Kind::cancel); }
 };
-
-inline bool operator==(const KvIntRect& a, const KvIntRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 }  // namespace kelvo::testing

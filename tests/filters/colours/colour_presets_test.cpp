@@ -9,20 +9,9 @@
 
 namespace {
 
-// The fields a writer leaves alone: those still different after it ran on two records that
-// started with different bytes.
-template <class Write>
-std::vector<std::size_t> fieldsLeftAlone(Write write) {
-    ColourParams a = recordFilledWith(0x11);
-    ColourParams b = recordFilledWith(0x77);
-    write(a);
-    write(b);
-    return differingWords(a, b);
-}
-
 // The Reset column, written field by field.
 ColourParams resetRecord(unsigned char filler) {
-    ColourParams p = recordFilledWith(filler);
+    ColourParams p = recordFilledWith<ColourParams>(filler);
     p.colourOption = 0;
     p.colourMode = 0;
     p.presetIndex = 0;
@@ -38,18 +27,19 @@ ColourParams resetRecord(unsigned char filler) {
 }
 
 TEST(ColourDefaults, AreTheResetValuesWithAFreshDialogState) {
-    EXPECT_EQ(fieldsLeftAlone(SetColourDefaults), joinedWords({COLOUR_WORDS(finalRun), COLOUR_WORDS(dialogBounds)}));
+    EXPECT_EQ(fieldsLeftAlone<ColourParams>(SetColourDefaults),
+              joinedWords({COLOUR_WORDS(finalRun), COLOUR_WORDS(dialogBounds)}));
     ColourParams expected = resetRecord(0x11);
     expected.page = 1;
     expected.viewZoom = 100;
     expected.dialogBoundsSaved = 0;
-    ColourParams actual = recordFilledWith(0x11);
+    ColourParams actual = recordFilledWith<ColourParams>(0x11);
     SetColourDefaults(actual);
     EXPECT_EQ(differingWords(actual, expected), std::vector<std::size_t>{});
 }
 
 TEST(ColourPresets, KeepPageZoomFinalRunAndDialogPosition) {
-    EXPECT_EQ(fieldsLeftAlone([](ColourParams& p) { ApplyColourPreset(p, 5); }),
+    EXPECT_EQ(fieldsLeftAlone<ColourParams>([](ColourParams& p) { ApplyColourPreset(p, 5); }),
               joinedWords({COLOUR_WORDS(page), COLOUR_WORDS(viewZoom), COLOUR_WORDS(finalRun),
                            COLOUR_WORDS(dialogBounds), COLOUR_WORDS(dialogBoundsSaved)}));
 }
@@ -84,7 +74,7 @@ TEST(ColourPresets, EachEntryIsResetPlusItsChanges) {
         preset.changes(expected);
         expected.presetIndex = preset.index;
 
-        ColourParams actual = recordFilledWith(0x3C);
+        ColourParams actual = recordFilledWith<ColourParams>(0x3C);
         actual.preview = 0;
         ApplyColourPreset(actual, preset.index);
         EXPECT_EQ(differingWords(actual, expected), std::vector<std::size_t>{});
@@ -92,7 +82,7 @@ TEST(ColourPresets, EachEntryIsResetPlusItsChanges) {
 }
 
 TEST(ColourPresets, PresetFourKeepsTheNearestSinglePrecisionValue) {
-    ColourParams record = recordFilledWith(0);
+    ColourParams record = recordFilledWith<ColourParams>(0);
     ApplyColourPreset(record, 4);
     EXPECT_EQ(record.pathFactor, 99.6f);
     EXPECT_EQ(record.channel[3], 10.0f) << "and Preset 3 leaves channel 4 alone";
@@ -102,7 +92,7 @@ TEST(ColourPresets, PresetFourKeepsTheNearestSinglePrecisionValue) {
 
 TEST(ColourTumble, LeavesSymbolizePreviewPresetAndDialogStateAlone) {
     ScriptedDraws draws({0.99f});
-    EXPECT_EQ(fieldsLeftAlone([](ColourParams& p) { TumbleColourParams(p, ScriptedDraws::draw); }),
+    EXPECT_EQ(fieldsLeftAlone<ColourParams>([](ColourParams& p) { TumbleColourParams(p, ScriptedDraws::draw); }),
               joinedWords({COLOUR_WORDS(page), COLOUR_WORDS(presetIndex), COLOUR_WORDS(viewZoom),
                            COLOUR_WORDS(symbolize), COLOUR_WORDS(preview), COLOUR_WORDS(finalRun),
                            COLOUR_WORDS(dialogBounds), COLOUR_WORDS(dialogBoundsSaved)}));
@@ -162,7 +152,7 @@ const TumbleCase kTumbles[] = {
 TEST(ColourTumble, DrawsInOrderAndWritesTheDrawnValues) {
     for (const TumbleCase& c : kTumbles) {
         SCOPED_TRACE(c.name);
-        ColourParams expected = recordFilledWith(0x5A);
+        ColourParams expected = recordFilledWith<ColourParams>(0x5A);
         for (float& channel : expected.channel) channel = 10;
         expected.colourMode = 0;
         expected.randomOpacity = expected.randomBlend = expected.randomStyle = expected.randomWidth =
@@ -174,7 +164,7 @@ TEST(ColourTumble, DrawsInOrderAndWritesTheDrawnValues) {
         expected.previewDrawn = 0;
         c.expect(expected);
 
-        ColourParams actual = recordFilledWith(0x5A);
+        ColourParams actual = recordFilledWith<ColourParams>(0x5A);
         ScriptedDraws draws(c.draws);
         TumbleColourParams(actual, ScriptedDraws::draw);
         EXPECT_EQ(differingWords(actual, expected), std::vector<std::size_t>{});

@@ -25,8 +25,8 @@ TEST_F(EdgeHostTest, EveryPresetTurnsPreviewOnAndShowsItsValues) {
     ASSERT_EQ(use({set("Sketch repeats", 4), check("Drop shadow"), uncheck("Link edges"), set("Teeth gap(p)#2", 33),
                    choose("103", " Slant 8"), set("Interpolate2", 12)}),
               kResultOk);
-    const std::vector<std::size_t> protocolWords =
-        joinedWords({EDGE_WORDS(finalRun), EDGE_WORDS(previewDrawn), EDGE_WORDS(dialogBounds), EDGE_WORDS(dialogBoundsSaved)});
+    const std::vector<std::size_t> protocolWords = joinedWords(
+        {EDGE_WORDS(finalRun), EDGE_WORDS(previewDrawn), EDGE_WORDS(dialogBounds), EDGE_WORDS(dialogBoundsSaved)});
     for (int32_t index = 0; index < kEdgePresetCount; ++index) {
         SCOPED_TRACE(kPresetNames[index]);
         EdgeFrameParams expected = record();
