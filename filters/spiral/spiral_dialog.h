@@ -8,6 +8,3 @@
 // which every item edits in place. Builds the items, then shows the page kept in the record
 // and draws the first preview. Returns 0.
 KvResult InitSpiralDialog(KvDialog dialog);
-
-// Centre of document view 0 in artwork coordinates; (0, 0) when there is no view.
-KvRealPoint spiralViewCentre();

@@ -1,4 +1,5 @@
 // The KV07_Volutia plug-in: its definition for the framework and its two filter hooks.
+#include "dialog_table.h"
 #include "plugin.h"
 #include "spiral_dialog.h"
 #include "spiral_generator.h"
@@ -7,7 +8,7 @@
 namespace {
 
 // First use: the spiral's centre sits relative to the centre of the document's first view.
-void setDefaultsAtView(SpiralParams& record) { SetSpiralDefaults(record, spiralViewCentre()); }
+void setDefaultsAtView(SpiralParams& record) { SetSpiralDefaults(record, viewCentre()); }
 
 KvResult EditParameters(KvFilterMessage* message) {
     return EditParametersWith<SpiralParams>(message, setDefaultsAtView, InitSpiralDialog);
