@@ -114,8 +114,8 @@ const char* const kOptionEntries[kColourOptionCount] = {
 };
 
 // The preset list applies presets; it is not read back with the other lists.
-const PopupList<ColourParams> kPresetList = {kItemPresets, {300, 150, 380, 170}, kAllPages, kPresetEntries, kColourPresetCount,
-                               RECORD_FIELD(presetIndex)};
+const PopupList<ColourParams> kPresetList = {kItemPresets, {300, 150, 380, 170}, kAllPages, kPresetEntries,
+                                             kColourPresetCount, RECORD_FIELD(presetIndex)};
 
 // Filled in this order after the preset list, and read in this order.
 const PopupList<ColourParams> kValueLists[] = {

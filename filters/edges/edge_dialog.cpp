@@ -165,8 +165,8 @@ const char* const kSketchColourEntries[kEdgeSketchColourCount] = {
 };
 
 // The preset list applies presets; it is not read back with the other lists.
-const PopupList<EdgeFrameParams> kPresetList = {kItemPresets, {500, 150, 580, 170}, kAllPages, kPresetEntries, kEdgePresetCount,
-                               RECORD_FIELD(presetIndex)};
+const PopupList<EdgeFrameParams> kPresetList = {kItemPresets, {500, 150, 580, 170}, kAllPages, kPresetEntries,
+                                                kEdgePresetCount, RECORD_FIELD(presetIndex)};
 
 // Filled in this order after the preset list.
 const PopupList<EdgeFrameParams> kValueLists[] = {

@@ -226,8 +226,8 @@ const char* const kWidthModeEntries[kLineWidthModeCount] = {
 };
 
 // The preset list applies presets; it is not read back with the other lists.
-const PopupList<LineParams> kPresetList = {kItemPresets, {400, 150, 480, 170}, kAllPages, kPresetEntries, kLinePresetCount,
-                               RECORD_FIELD(presetIndex)};
+const PopupList<LineParams> kPresetList = {kItemPresets, {400, 150, 480, 170}, kAllPages, kPresetEntries,
+                                           kLinePresetCount, RECORD_FIELD(presetIndex)};
 
 // The lists that show settings, created and read in this order: shape and direction on page 1,
 // then the mode lists of page 4.
