@@ -274,6 +274,17 @@ void saveDialogBounds(KvDialog dialog, Record& record) {
     record.dialogBoundsSaved = 1;
 }
 
+// The start of a main dialog's init: the record (null without one), the dialog put where the
+// last OK left it, and its size.
+template <class Record>
+Record* beginDialog(KvDialog dialog, int32_t width, int32_t height) {
+    Record* record = recordOf<Record>(dialog);
+    if (record == nullptr) return nullptr;
+    if (record->dialogBoundsSaved == 1) sDialog->setBounds(dialog, &record->dialogBounds);
+    sDialog->setSize(dialog, width, height);
+    return record;
+}
+
 // OK: the toolkit ends the dialog with item 1 (its items stay readable), and the record keeps
 // where the dialog was for the next time it opens.
 template <class Record>

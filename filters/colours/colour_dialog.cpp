@@ -236,10 +236,8 @@ void createItems(KvDialog dialog, ColourParams& record) {
 }  // namespace
 
 KvResult InitColourDialog(KvDialog dialog) {
-    ColourParams* record = recordOf<ColourParams>(dialog);
+    ColourParams* record = beginDialog<ColourParams>(dialog, kDialogWidth, kDialogHeight);
     if (record == nullptr) return kResultBadParameter;
-    if (record->dialogBoundsSaved == 1) sDialog->setBounds(dialog, &record->dialogBounds);
-    sDialog->setSize(dialog, kDialogWidth, kDialogHeight);
 
     createItems(dialog, *record);
     fillList(dialog, kPresetList, *record);

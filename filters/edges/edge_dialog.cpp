@@ -314,10 +314,8 @@ void createItems(KvDialog dialog, EdgeFrameParams& record) {
 }  // namespace
 
 KvResult InitEdgeDialog(KvDialog dialog) {
-    EdgeFrameParams* record = recordOf<EdgeFrameParams>(dialog);
+    EdgeFrameParams* record = beginDialog<EdgeFrameParams>(dialog, kDialogWidth, kDialogHeight);
     if (record == nullptr) return kResultBadParameter;
-    if (record->dialogBoundsSaved == 1) sDialog->setBounds(dialog, &record->dialogBounds);
-    sDialog->setSize(dialog, kDialogWidth, kDialogHeight);
 
     createItems(dialog, *record);
     fillList(dialog, kPresetList, *record);

@@ -405,10 +405,8 @@ void createItems(KvDialog dialog, GridParams& record) {
 }  // namespace
 
 KvResult InitGridDialog(KvDialog dialog) {
-    GridParams* record = recordOf<GridParams>(dialog);
+    GridParams* record = beginDialog<GridParams>(dialog, kDialogWidth, kDialogHeight);
     if (record == nullptr) return kResultBadParameter;
-    if (record->dialogBoundsSaved == 1) sDialog->setBounds(dialog, &record->dialogBounds);
-    sDialog->setSize(dialog, kDialogWidth, kDialogHeight);
 
     createItems(dialog, *record);
     fillList(dialog, kDirectionList, *record);

@@ -371,10 +371,8 @@ void createItems(KvDialog dialog, LineParams& record) {
 }  // namespace
 
 KvResult InitLinesDialog(KvDialog dialog) {
-    LineParams* record = recordOf<LineParams>(dialog);
+    LineParams* record = beginDialog<LineParams>(dialog, kDialogWidth, kDialogHeight);
     if (record == nullptr) return kResultBadParameter;
-    if (record->dialogBoundsSaved == 1) sDialog->setBounds(dialog, &record->dialogBounds);
-    sDialog->setSize(dialog, kDialogWidth, kDialogHeight);
 
     createItems(dialog, *record);
     const std::span<const PopupList<LineParams>> lists(kValueLists);

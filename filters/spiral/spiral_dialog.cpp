@@ -318,6 +318,7 @@ void createItems(KvDialog dialog, SpiralParams& record) {
 KvResult InitSpiralDialog(KvDialog dialog) {
     SpiralParams* record = recordOf<SpiralParams>(dialog);
     if (record == nullptr) return kResultBadParameter;
+    // Any flag but 0 puts the dialog where the last OK left it (beginDialog wants 1).
     if (record->dialogBoundsSaved != 0) sDialog->setBounds(dialog, &record->dialogBounds);
     sDialog->setSize(dialog, kDialogWidth, kDialogHeight);
 
