@@ -3,6 +3,8 @@
 //
 // A deliverable supplies one PluginDefinition (kPluginDefinition) and its two hooks; everything
 // else here is shared. The library exports PluginMain only.
+//
+// The main dialogs' tables and the notifiers they share are in dialog_table.h.
 #pragma once
 
 #include <cstring>
