@@ -132,7 +132,7 @@ TEST_F(SpiralHostTest, SwatchModeTakesSwatchesFromPositionTwoOn) {
                   },
                   strokeOff),
               kResultOk);
-    const auto& swatches = host.document().swatches();
+    const std::vector<doc::Swatch> swatches = host.document().swatches();  // a copy: the next run opens a new document
     int taken = 0;
     for (const doc::Art* arm : paths()) {
         const doc::PathStyle& style = arm->style;
