@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those missing.
+# Installs the Debian packages the build needs, only those missing; arguments name more
+# packages to install with them (make fuzz adds clang's).
 set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libpugixml-dev libcli11-dev libcairo2-dev)
+          nlohmann-json3-dev libpugixml-dev libcli11-dev libcairo2-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
