@@ -3,7 +3,7 @@
 # packages to install with them (make fuzz adds clang's).
 set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libpugixml-dev libcli11-dev libcairo2-dev "$@")
+          nlohmann-json3-dev libpugixml-dev libcli11-dev libcairo2-dev python3 binutils "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
