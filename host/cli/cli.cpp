@@ -34,14 +34,17 @@ struct Session {
         for (const auto& plugin : loader.plugins()) start(*plugin);
     }
 
-    bool start(host::Plugin& plugin) {
+    // Starts a plug-in; one that cannot start is reported (as an error when the command
+    // named it, else as a warning) and left out.
+    bool start(host::Plugin& plugin, bool named = false) {
         if (plugin.started) return true;
+        const char* prefix = named ? "kelvo: " : "kelvo: warning: ";
         try {
             KvResult result = loader.start(plugin);
             if (result == kResultOk) return true;
-            err << "kelvo: warning: " << plugin.name << ": start-up failed (" << result << ")\n";
+            err << prefix << plugin.name << ": start-up failed (" << result << ")\n";
         } catch (const host::LoadError& failure) {
-            err << "kelvo: warning: " << failure.what() << '\n';
+            err << prefix << failure.what() << '\n';
         }
         return false;
     }
@@ -52,7 +55,7 @@ struct Session {
             err << "kelvo: no plug-in named \"" << name << "\" (see kelvo list)\n";
             return nullptr;
         }
-        return start(*found) ? found : nullptr;
+        return start(*found, true) ? found : nullptr;
     }
 };
 

@@ -2,6 +2,7 @@
 // passes, error reporting and the parameter/dialog protocol.
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <filesystem>
 
 #include "probe_fixture.h"
@@ -271,6 +272,40 @@ TEST(PluginLibraries, ExportOnlyTheEntryPoint) {
         EXPECT_EQ(pclose(pipe), 0);
         EXPECT_EQ(symbols, std::vector<std::string>{"PluginMain"}) << library;
     }
+}
+
+}  // namespace
+}  // namespace kelvo::testing
+
+namespace kelvo::testing {
+namespace {
+
+TEST(PluginDiscovery, BadResourceFilesAreSkippedWithAWarningEach) {
+    auto folder = std::filesystem::temp_directory_path() / "kelvo-discovery";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Broken.json") << "{\"propertyList\": 3";
+    std::ofstream(folder / "WrongKind.json")
+        << R"({"propertyList": {"kind": "XXXX", "interfaceVersion": 2, "entryPoint": "PluginMain", "library": "x.so"}})";
+    std::ofstream(folder / "WrongVersion.json")
+        << R"({"propertyList": {"kind": "SPEA", "interfaceVersion": 3, "entryPoint": "PluginMain", "library": "x.so"}})";
+    std::ofstream(folder / "Missing.json")
+        << R"({"propertyList": {"kind": "SPEA", "interfaceVersion": 2, "entryPoint": "PluginMain", "library": "Missing.so"}})";
+    std::ofstream(folder / "NoEntry.json")
+        << R"({"propertyList": {"kind": "SPEA", "interfaceVersion": 2, "entryPoint": "Elsewhere", "library": ")"
+        << KELVO_PROBE_DIR << R"(/KV00_Probe.so"}})";
+
+    host::Host host;
+    host::Loader loader(host);
+    std::vector<std::string> warnings = loader.discover({folder, KELVO_PROBE_DIR});
+    ASSERT_EQ(warnings.size(), 3u);
+    EXPECT_NE(warnings[0].find("Broken.json: not a resource file"), std::string::npos) << warnings[0];
+    EXPECT_NE(warnings[1].find("kind \"XXXX\" is not SPEA"), std::string::npos) << warnings[1];
+    EXPECT_NE(warnings[2].find("interface version 3"), std::string::npos) << warnings[2];
+    EXPECT_NE(loader.find("probe"), nullptr) << "the good plug-ins of later folders still count";
+    EXPECT_THROW(loader.start(*loader.find("Missing")), host::LoadError);
+    EXPECT_THROW(loader.start(*loader.find("NoEntry")), host::LoadError);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
