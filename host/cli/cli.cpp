@@ -305,6 +305,11 @@ Exit status: 0 done, 1 the filter failed, 2 usage or input error, 3 cancelled.)"
     // run and describe keep their actions in the order given: they are parsed here.
     if (!arguments.empty() && (arguments[0] == "run" || arguments[0] == "describe")) {
         std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+        if (std::find(rest.begin(), rest.end(), "--help") != rest.end() ||
+            std::find(rest.begin(), rest.end(), "-h") != rest.end()) {
+            out << app.help();
+            return kExitDone;
+        }
         try {
             return arguments[0] == "run" ? runFilter(rest, programDir, out, err) : describeFilter(rest, programDir, out, err);
         } catch (const UsageError& error) {

@@ -47,9 +47,12 @@ TEST(Cli, UsageErrorsAreOneLineWithStatusTwo) {
 }
 
 TEST(Cli, HelpGoesToStandardOutput) {
-    Outcome result = kelvo({"--help"});
-    EXPECT_EQ(result.status, kExitDone);
-    EXPECT_NE(result.out.find("list"), std::string::npos);
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{"--help"}, {"run", "--help"}, {"describe", "probe", "-h"}}) {
+        Outcome result = kelvo(arguments);
+        EXPECT_EQ(result.status, kExitDone) << arguments.front();
+        EXPECT_NE(result.out.find("--pick ITEM=X,Y"), std::string::npos) << arguments.front();
+        EXPECT_TRUE(result.err.empty()) << result.err;
+    }
 }
 
 }  // namespace
