@@ -164,6 +164,56 @@ TEST_F(EdgeHostTest, SlantOptionsChangeEachSideAndNeverCompoundOverFrames) {
 
 // 600 teeth a side: sides 1 and 2 take 1801 steps each, side 3 stops at the 5000th step after
 // 466 teeth, and side 4 gets none. The next frame starts at the last point side 3 computed.
+// Centring and the two interpolations on the first-use frame, point by point: anchors and
+// direction points move on their own, toward (or away from) the centre they name.
+TEST_F(EdgeHostTest, CentringAndInterpolationMoveAnchorsAndDirectionPointsApart) {
+    const Points frame = firstUseFrame();
+    float left = frame[0].x, right = frame[0].x, bottom = frame[0].y, top = frame[0].y;
+    for (const doc::Point& p : frame) {
+        left = std::min(left, p.x), right = std::max(right, p.x);
+        bottom = std::min(bottom, p.y), top = std::max(top, p.y);
+    }
+    const doc::Point middle{(left + right) / 2, (bottom + top) / 2};
+    using Move = std::function<doc::Point(doc::Point)>;
+    const Move stay = [](doc::Point p) { return p; };
+    auto toward = [](doc::Point c, float t) { return Move([=](doc::Point p) { return doc::Point{p.x + t * (c.x - p.x), p.y + t * (c.y - p.y)}; }); };
+    struct Row {
+        const char* name;
+        std::vector<Action> actions;
+        Move anchor, direction;
+    };
+    const doc::Point start{kStartX, kStartY};
+    const Row rows[] = {
+        {"Interpolate1 anchors halfway", {set("Interpolate1", 50)}, toward(start, 0.5f), stay},
+        {"Interpolate1 anchors onto the centre", {set("Interpolate1", 100)}, toward(start, 1), stay},
+        {"Interpolate2 direction points pushed away from (0, 0)",
+         {set("Interpolate2#2", -100), set("Interpolate2#3", 0), set("Interpolate2#4", 0)}, stay,
+         toward({0, 0}, -1)},
+        {"Center anchor", {check("Center anchor")}, [&](doc::Point) { return middle; }, stay},
+        {"Center direction", {check("Center direction")}, stay, [&](doc::Point) { return middle; }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        host.setDocument(std::make_unique<doc::Document>());
+        std::vector<Action> script = {preset(" Reset")};
+        script.insert(script.end(), row.actions.begin(), row.actions.end());
+        ASSERT_EQ(use(script), kResultOk);
+        const std::vector<const doc::Art*> all = paths();
+        ASSERT_EQ(all.size(), 1u);
+        const std::vector<doc::Segment>& segments = all[0]->segments;
+        ASSERT_EQ(segments.size(), frame.size());
+        for (std::size_t i = 0; i < frame.size(); ++i) {
+            const doc::Point anchor = row.anchor(frame[i]), direction = row.direction(frame[i]);
+            EXPECT_NEAR(segments[i].anchor.x, anchor.x, 1e-3) << i;
+            EXPECT_NEAR(segments[i].anchor.y, anchor.y, 1e-3) << i;
+            for (const doc::Point& q : {segments[i].in, segments[i].out}) {
+                EXPECT_NEAR(q.x, direction.x, 1e-3) << i;
+                EXPECT_NEAR(q.y, direction.y, 1e-3) << i;
+            }
+        }
+    }
+}
+
 TEST_F(EdgeHostTest, StepLimitCutsLargeFramesShortAndTheNextFrameGoesOnFromThere) {
     ASSERT_EQ(use({set("Number of teeth", 600), set("Number of edges", 2)}), kResultOk);
     const std::vector<const doc::Art*> frames = paths();
