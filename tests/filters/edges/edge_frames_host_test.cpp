@@ -214,6 +214,36 @@ TEST_F(EdgeHostTest, CentringAndInterpolationMoveAnchorsAndDirectionPointsApart)
     }
 }
 
+// Radial distortion moves every anchor straight out from the frame's centre by up to 50
+// points, and carries its direction points along.
+TEST_F(EdgeHostTest, RadialDistortionPushesAnchorsOutAlongTheirRay) {
+    const Points frame = firstUseFrame();
+    float left = frame[0].x, right = frame[0].x, bottom = frame[0].y, top = frame[0].y;
+    for (const doc::Point& p : frame) {
+        left = std::min(left, p.x), right = std::max(right, p.x);
+        bottom = std::min(bottom, p.y), top = std::max(top, p.y);
+    }
+    const double cx = (left + right) / 2, cy = (bottom + top) / 2;
+    ASSERT_EQ(use({preset(" Reset"), check("Radial distort [R]")}), kResultOk);
+    const std::vector<const doc::Art*> all = paths();
+    ASSERT_EQ(all.size(), 1u);
+    const std::vector<doc::Segment>& segments = all[0]->segments;
+    ASSERT_EQ(segments.size(), frame.size());
+    double moved = 0;
+    for (std::size_t i = 0; i < frame.size(); ++i) {
+        const doc::Point a = segments[i].anchor;
+        const double before = std::hypot(frame[i].x - cx, frame[i].y - cy);
+        const double after = std::hypot(a.x - cx, a.y - cy);
+        EXPECT_GE(after - before, -1e-3) << i;
+        EXPECT_LT(after - before, 50 + 1e-3) << i;
+        EXPECT_NEAR(std::atan2(a.y - cy, a.x - cx), std::atan2(frame[i].y - cy, frame[i].x - cx), 1e-4) << i;
+        EXPECT_EQ(segments[i].in, a) << "the direction points keep their offsets (0) from the anchor";
+        EXPECT_EQ(segments[i].out, a);
+        moved += after - before;
+    }
+    EXPECT_GT(moved / frame.size(), 10) << "draws in [0, 1) move anchors 25 points on average";
+}
+
 TEST_F(EdgeHostTest, StepLimitCutsLargeFramesShortAndTheNextFrameGoesOnFromThere) {
     ASSERT_EQ(use({set("Number of teeth", 600), set("Number of edges", 2)}), kResultOk);
     const std::vector<const doc::Art*> frames = paths();
