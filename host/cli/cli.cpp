@@ -261,7 +261,7 @@ int describeFilter(const std::vector<std::string>& arguments, const std::filesys
                 label = text != nullptr ? text->text : "";
             }
             listing << std::setw(5) << item->id << std::setw(16) << typeLabel(item->type) << std::setw(6) << page
-                    << std::setw(30) << label << std::setw(20) << rangeOf(*item) << item->valueText() << '\n';
+                    << std::setw(30) << label << std::setw(20) << rangeOf(*item) << item->valueText() << (item->enabled ? "" : " (disabled)") << '\n';
         }
         if (options.presets) {
             listing.str("");
