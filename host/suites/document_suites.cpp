@@ -95,6 +95,29 @@ bool clear(T* out) {
     return true;
 }
 
+// The handle of entry `index` of a list of `count` (graphic styles, symbols, swatches).
+template <class Handle>
+KvResult nthOf(int32_t index, std::size_t count, Handle* out) {
+    return guarded([&] {
+        if (!clear(out)) return kResultBadParameter;
+        if (index < 0 || static_cast<std::size_t>(index) >= count) return kResultBadParameter;
+        *out = indexHandle<Handle>(static_cast<std::size_t>(index));
+        return kResultOk;
+    });
+}
+
+// The name of the entry a handle names in `list`.
+template <class Handle, class List>
+KvResult nameOf(Handle handle, const List& list, char* outName, int32_t capacity) {
+    return guarded([&] {
+        if (outName != nullptr && capacity > 0) outName[0] = '\0';
+        std::size_t index = 0;
+        if (!indexOf(handle, list.size(), &index)) return kResultBadHandle;
+        copyText(list[index].name, outName, capacity);
+        return kResultOk;
+    });
+}
+
 const doc::Art* pathArt(KvArtHandle handle) {
     const doc::Art* art = liveArt(handle);
     return art != nullptr && art->kind == ArtKind::path ? art : nullptr;
@@ -513,23 +536,9 @@ const KvArtStyleSuite kArtStyleSuite = {
             return kResultOk;
         });
     },
-    [](int32_t index, KvArtStyleHandle* outStyle) {
-        return guarded([&] {
-            if (!clear(outStyle)) return kResultBadParameter;
-            if (index < 0 || static_cast<std::size_t>(index) >= document().graphicStyles().size())
-                return kResultBadParameter;
-            *outStyle = indexHandle<KvArtStyleHandle>(static_cast<std::size_t>(index));
-            return kResultOk;
-        });
-    },
+    [](int32_t index, KvArtStyleHandle* outStyle) { return nthOf(index, document().graphicStyles().size(), outStyle); },
     [](KvArtStyleHandle style, char* outName, int32_t capacity) {
-        return guarded([&] {
-            if (outName != nullptr && capacity > 0) outName[0] = '\0';
-            std::size_t index = 0;
-            if (!indexOf(style, document().graphicStyles().size(), &index)) return kResultBadHandle;
-            copyText(document().graphicStyles()[index].name, outName, capacity);
-            return kResultOk;
-        });
+        return nameOf(style, document().graphicStyles(), outName, capacity);
     },
     [](KvArtHandle art, KvArtStyleHandle style) {
         return guarded([&] {
@@ -557,22 +566,9 @@ const KvSymbolSuite kSymbolSuite = {
             return kResultOk;
         });
     },
-    [](int32_t index, KvSymbolHandle* outSymbol) {
-        return guarded([&] {
-            if (!clear(outSymbol)) return kResultBadParameter;
-            if (index < 0 || static_cast<std::size_t>(index) >= document().symbols().size()) return kResultBadParameter;
-            *outSymbol = indexHandle<KvSymbolHandle>(static_cast<std::size_t>(index));
-            return kResultOk;
-        });
-    },
+    [](int32_t index, KvSymbolHandle* outSymbol) { return nthOf(index, document().symbols().size(), outSymbol); },
     [](KvSymbolHandle symbol, char* outName, int32_t capacity) {
-        return guarded([&] {
-            if (outName != nullptr && capacity > 0) outName[0] = '\0';
-            std::size_t index = 0;
-            if (!indexOf(symbol, document().symbols().size(), &index)) return kResultBadHandle;
-            copyText(document().symbols()[index].name, outName, capacity);
-            return kResultOk;
-        });
+        return nameOf(symbol, document().symbols(), outName, capacity);
     },
 };
 
@@ -588,10 +584,7 @@ const KvSwatchSuite kSwatchSuite = {
         return guarded([&] {
             if (!clear(outSwatch)) return kResultBadParameter;
             if (list != nullptr) return kResultBadHandle;
-            if (position < 0 || static_cast<std::size_t>(position) >= document().swatches().size())
-                return kResultBadParameter;
-            *outSwatch = indexHandle<KvSwatchHandle>(static_cast<std::size_t>(position));
-            return kResultOk;
+            return nthOf(position, document().swatches().size(), outSwatch);
         });
     },
     [](KvSwatchHandle swatch, KvColour* outColour) {
@@ -604,13 +597,7 @@ const KvSwatchSuite kSwatchSuite = {
         });
     },
     [](KvSwatchHandle swatch, char* outName, int32_t capacity) {
-        return guarded([&] {
-            if (outName != nullptr && capacity > 0) outName[0] = '\0';
-            std::size_t index = 0;
-            if (!indexOf(swatch, document().swatches().size(), &index)) return kResultBadHandle;
-            copyText(document().swatches()[index].name, outName, capacity);
-            return kResultOk;
-        });
+        return nameOf(swatch, document().swatches(), outName, capacity);
     },
 };
 
